@@ -369,6 +369,12 @@ Expr* Checker::CheckAssign(Expr* e)
             Error(e->loc, code::NotSupported, Quote(e->name) + " on matrices is not supported");
             return Fail(e);
         }
+        // a op= b is a = (type of a)(a op b): the operation runs in the
+        // common base (int += float adds in float), in the shape of a.
+        Base opBase = IsBitwise(op) && t.base == Base::Bool ? Base::Int : t.base;
+        b = Coerce(b, a->type.WithBase(opBase));
+        e->type = a->type;
+        return e;
     }
     b = Coerce(b, a->type);
     e->type = a->type;
