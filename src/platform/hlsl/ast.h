@@ -153,6 +153,8 @@ struct TopLevel {
 struct Module {
     std::vector<TopLevel> items;
     std::vector<Technique> techniques;
+    // `PixelShader ps = compile ps_2_0 f();` globals, named by StateAssignment::name.
+    std::vector<StateAssignment> shaderVars;
 
     // Node storage; deques keep addresses stable.
     std::deque<Expr> exprs;

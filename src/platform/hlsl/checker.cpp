@@ -616,6 +616,58 @@ Expr* Checker::CheckIntrinsic(Expr* e)
             if (x2->type.IsError()) return Fail(e);
         return e;
     }
+    case I::Mad: return elementwise(3, false);
+    case I::Ldexp: return elementwise(2, true);
+    case I::Faceforward: return elementwise(3, true);
+    case I::IsNan:
+    case I::IsInf:
+    case I::IsFinite:
+        if (!elementwise(1, true)->type.IsError()) e->type.base = Base::Bool;
+        return e;
+    case I::Determinant:
+        if (n != 1 || !numeric() || a[0]->type.shape != Shape::Matrix || a[0]->type.rows != a[0]->type.cols ||
+            a[0]->type.rows < 2)
+            return noMatch();
+        a[0] = Coerce(a[0], a[0]->type.WithBase(Base::Float));
+        e->type = Type::Scalar(Base::Float);
+        return e;
+    case I::AsFloat:
+    case I::AsInt:
+    case I::AsUint: {
+        if (n != 1 || !numeric() || a[0]->type.shape == Shape::Matrix || a[0]->type.base == Base::Bool) return noMatch();
+        Type t = a[0]->type.IsScalarLike() ? Type::Scalar(a[0]->type.base) : a[0]->type;
+        a[0] = Coerce(a[0], t);
+        e->type = t.WithBase(in == I::AsFloat ? Base::Float : in == I::AsInt ? Base::Int : Base::Uint);
+        return e;
+    }
+    case I::Refract: {
+        if (n != 3 || !numeric()) return noMatch();
+        Type t = Common(a[0]->type, a[1]->type, e->loc, "refract");
+        if (t.IsError() || t.shape == Shape::Matrix) return noMatch();
+        t.base = Base::Float;
+        a[0] = Coerce(a[0], t);
+        a[1] = Coerce(a[1], t);
+        a[2] = Coerce(a[2], Type::Scalar(Base::Float));
+        e->type = t;
+        return e;
+    }
+    case I::Sincos:
+    case I::Modf: {
+        size_t outs = in == I::Sincos ? 2 : 1;
+        if (n != outs + 1 || !numeric() || a[0]->type.shape == Shape::Matrix) return noMatch();
+        Type t = a[0]->type.IsScalarLike() ? Type::Scalar(Base::Float) : a[0]->type.WithBase(Base::Float);
+        a[0] = Coerce(a[0], t);
+        for (size_t i = 1; i < n; ++i) {
+            if (!a[i]->lvalue) {
+                Error(StartLoc(a[i]), code::ConstLValue, Quote(e->name) + ": output argument must be writable");
+                return Fail(e);
+            }
+            if (!(SameType(a[i]->type, t) || (a[i]->type.IsScalarLike() && t.IsScalarLike() && a[i]->type.base == t.base)))
+                return noMatch();
+        }
+        e->type = in == I::Sincos ? Type::Scalar(Base::Void) : t;
+        return e;
+    }
     case I::Tex2D:
     case I::Tex2DLod:
     case I::Tex2DProj:

@@ -355,7 +355,7 @@ std::string Writer::BinaryText(const std::string& op, const std::string& a, cons
     if (op == "*" && t.shape == Shape::Matrix) return "matrixCompMult(" + a + ", " + b + ")";
     if (t.base == Base::Int && (op == "/" || op == "%")) {
         // GLSL leaves negative operands open; HLSL truncates toward zero.
-        Helper("kd_idiv", "int kd_idiv(int a, int b) { int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
+        Helper("kd_idiv", "int kd_idiv(int a, int b) { if (b == 0) return -1; int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
         if (op == "/") return ComponentWise("kd_div", t, {t, t}, "kd_idiv(a, b)") + "(" + a + ", " + b + ")";
         return ComponentWise("kd_mod", t, {t, t}, "a - b * kd_idiv(a, b)") + "(" + a + ", " + b + ")";
     }
@@ -427,6 +427,25 @@ std::string Writer::EmitIntrinsic(const Expr* e)
         std::string test = at.Count() == 1 ? "x < 0.0" : "any(lessThan(x, " + TypeText(at) + "(0.0)))";
         Helper(key, "void kd_clip(" + TypeText(at) + " x) { if (" + test + ") discard; }\n");
         return "kd_clip(" + a(0) + ")";
+    }
+    case I::Mad: return "(" + a(0) + " * " + a(1) + " + " + a(2) + ")";
+    case I::Ldexp: return "(" + a(0) + " * exp2(" + a(1) + "))";
+    case I::IsFinite: return ComponentWise("kd_isfinite", t, {e->args[0]->type}, "!isinf(a) && !isnan(a)") + "(" + a(0) + ")";
+    case I::AsFloat: {
+        Base from = e->args[0]->type.base;
+        return from == Base::Float ? a(0) : (from == Base::Int ? "intBitsToFloat(" : "uintBitsToFloat(") + a(0) + ")";
+    }
+    case I::AsInt:
+    case I::AsUint: {
+        Base from = e->args[0]->type.base;
+        if (from == Base::Float) return (in == I::AsInt ? "floatBitsToInt(" : "floatBitsToUint(") + a(0) + ")";
+        return Convert(a(0), e->args[0]->type, t);
+    }
+    case I::Sincos: {
+        const Type& xt = e->args[0]->type;
+        Helper("kd_sincos:" + TypeText(xt), "void kd_sincos(" + TypeText(xt) + " x, out " + TypeText(xt) + " s, out " +
+                                                 TypeText(xt) + " c) { s = sin(x); c = cos(x); }\n");
+        return "kd_sincos(" + Args(e) + ")";
     }
     case I::Tex2D: return "texture(" + a(0) + ", " + a(1) + ")";
     case I::Tex2DLod: {
