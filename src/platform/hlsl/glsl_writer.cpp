@@ -213,6 +213,36 @@ private:
         return s;
     }
 
+    // A zero of any declarable type: variables without an initialiser start
+    // at zero, as static globals do in HLSL.
+    std::string Zero(const Type& t)
+    {
+        if (t.IsArray()) {
+            std::string s = TypeText(t) + "[" + std::to_string(t.arraySize) + "](";
+            std::string element = Zero(t.Element());
+            for (int i = 0; i < t.arraySize; ++i) s += (i ? ", " : "") + element;
+            return s + ")";
+        }
+        if (t.base == Base::Struct) {
+            std::string s = StructName(t.structDef) + "(";
+            bool first = true;
+            for (const StructField& f : t.structDef->fields) {
+                s += (first ? "" : ", ") + Zero(f.type);
+                first = false;
+            }
+            return s + ")";
+        }
+        return Convert("0", Type::Scalar(Base::Int), t);
+    }
+
+    // " = zero;" after a declaration, or a loop for long arrays.
+    std::string ZeroFill(const std::string& name, const Type& t, int indent)
+    {
+        if (!t.IsArray() || t.arraySize <= 16) return " = " + Zero(t) + ";\n";
+        return ";\n" + std::string(static_cast<size_t>(indent), ' ') + "for (int kd_i = 0; kd_i < " +
+               std::to_string(t.arraySize) + "; ++kd_i) " + name + "[kd_i] = " + Zero(t.Element()) + ";\n";
+    }
+
     // ---- statements ---------------------------------------------------
     void EmitStmt(const Stmt* s, int indent, std::string& out);
     void EmitLocal(const Var* v, int indent, std::string& out)
@@ -221,10 +251,9 @@ private:
         out.append(static_cast<size_t>(indent), ' ');
         out += Declaration(v->type, VarName(v));
         if (v->init)
-            out += " = " + Emit(v->init);
-        else if (v->type.IsNumeric())
-            out += " = " + Convert("0", Type::Scalar(Base::Int), v->type);
-        out += ";\n";
+            out += " = " + Emit(v->init) + ";\n";
+        else
+            out += ZeroFill(VarName(v), v->type, indent);
     }
 
     // ---- collection ---------------------------------------------------
@@ -560,7 +589,8 @@ bool Writer::Run(const Function& entryDecl, const std::vector<Expr*>& uniformArg
         if (v->isStatic) {
             globals += Declaration(v->type, name) + ";\n";
             if (v->init) init += "    " + name + " = " + Emit(v->init) + ";\n";
-            else if (v->type.IsNumeric()) init += "    " + name + " = " + Convert("0", Type::Scalar(Base::Int), v->type) + ";\n";
+            else if (v->type.IsArray() && v->type.arraySize > 16) init += ZeroFill(name, v->type, 4).substr(2);
+            else init += "    " + name + ZeroFill(name, v->type, 4);
             continue;
         }
         if (v->type.base == Base::Struct) {
