@@ -25,6 +25,7 @@ struct StructField {
 struct StructDef {
     std::string name;
     Loc loc;
+    int depth = 1;  // nesting of struct members, bounded
     std::vector<StructField> fields;
 };
 
@@ -114,6 +115,8 @@ struct Var {
     std::vector<StateAssignment> samplerStates;
     int id = 0;               // unique, for local names in GLSL
     bool used = false;
+    bool hasConstValue = false;        // a const with a constant initialiser
+    std::vector<double> constValue;    // its components, folded once
 };
 
 struct Function {

@@ -978,6 +978,9 @@ void Checker::CheckVar(Var* v)
         Error(v->loc, code::CannotConvert, "'" + v->name + "': array dimensions must be given");
         v->type = Type{};
     }
+    if (v->isConst && v->init && !v->init->type.IsError() &&
+        (v->storage == Storage::Local || (v->storage == Storage::Global && v->isStatic)))
+        v->hasConstValue = ConstValue(v->init, v->constValue);
     if (v->isConst && !v->init && v->storage == Storage::Local)
         Error(v->loc, code::ConstLValue, "'" + v->name + "': const variable needs an initializer");
     Declare(v);
@@ -1054,6 +1057,14 @@ void Checker::CheckStmt(Stmt* s)
 void Checker::CheckStruct(StructDef* s)
 {
     for (StructField& f : s->fields) {
+        if (f.type.base == Base::Struct && f.type.structDef) {
+            s->depth = std::max(s->depth, f.type.structDef->depth + 1);
+            if (s->depth > 16) {
+                Error(f.loc, code::LimitExceeded, "'" + f.name + "': structs nested too deeply");
+                f.type = Type{};
+                s->depth = 1;
+            }
+        }
         if (f.arraySize) {
             f.type.arraySize = ArraySize(f.arraySize);
             if (f.type.arraySize == 0) f.type = Type{};

@@ -257,9 +257,10 @@ private:
     }
 
     // ---- collection ---------------------------------------------------
-    void Collect(const Function* f);
-    void CollectGlobalsIn(const Expr* e);
-    void UseGlobal(const Var* v);
+    void Scan(const Expr* e);
+    void Collect();
+    std::vector<const Var*> globalQueue_;
+    std::vector<const Function*> functionQueue_;
 
     const Module& m_;
     Diagnostics& diag_;
@@ -269,39 +270,59 @@ private:
     std::string helpers_;
     std::vector<const Function*> order_;  // callees before callers
     std::unordered_set<const Function*> seen_;
-    std::vector<const Var*> globals_;
     std::unordered_set<const Var*> globalSet_;
 };
 
 const Function* Resolve(const Function* f) { return f->definition ? f->definition : f; }
 
-void Writer::UseGlobal(const Var* v)
-{
-    if (!globalSet_.insert(v).second) return;
-    if (v->init) CollectGlobalsIn(v->init);
-    globals_.push_back(v);
-}
-
-void Writer::CollectGlobalsIn(const Expr* e)
+// Records what an expression reads: globals and called functions.
+void Writer::Scan(const Expr* e)
 {
     if (!e) return;
-    if (e->kind == ExprKind::Name && e->var && e->var->storage == Storage::Global) UseGlobal(e->var);
-    if (e->kind == ExprKind::Call && e->function) Collect(Resolve(e->function));
-    for (const Expr* a : e->args) CollectGlobalsIn(a);
+    if (e->kind == ExprKind::Name && e->var && e->var->storage == Storage::Global) globalQueue_.push_back(e->var);
+    if (e->kind == ExprKind::Call && e->function) functionQueue_.push_back(Resolve(e->function));
+    for (const Expr* a : e->args) Scan(a);
 }
 
-void Writer::Collect(const Function* f)
+// Everything the pass needs: functions callees first (for GLSL's
+// declare-before-use) and the globals they read. Work lists rather than
+// recursion, so that long chains of calls or initialisers cannot exhaust
+// the stack.
+void Writer::Collect()
 {
-    if (!seen_.insert(f).second) return;
-    if (!f->body) {
-        Fail(f->loc, "'" + f->name + "': function is declared but has no body");
-        return;
+    while (!functionQueue_.empty() || !globalQueue_.empty()) {
+        if (!globalQueue_.empty()) {
+            const Var* v = globalQueue_.back();
+            globalQueue_.pop_back();
+            if (globalSet_.insert(v).second) Scan(v->init);
+            continue;
+        }
+        const Function* root = functionQueue_.back();
+        functionQueue_.pop_back();
+        std::vector<std::pair<const Function*, size_t>> stack;
+        auto push = [&](const Function* f) {
+            f = Resolve(f);
+            if (!seen_.insert(f).second) return;
+            if (!f->body) {
+                Fail(f->loc, "'" + f->name + "': function is declared but has no body");
+                return;
+            }
+            stack.push_back({f, 0});
+        };
+        push(root);
+        while (!stack.empty()) {
+            const Function* f = stack.back().first;
+            size_t i = stack.back().second++;
+            if (i < f->callees.size()) {
+                push(f->callees[i]);
+                continue;
+            }
+            stack.pop_back();
+            for (const Var* v : f->globalsUsed) globalQueue_.push_back(v);
+            for (const Var* p : f->params) Scan(p->init);
+            order_.push_back(f);
+        }
     }
-    for (const Function* g : f->callees) Collect(Resolve(g));
-    for (const Var* v : f->globalsUsed) UseGlobal(v);
-    for (const Var* p : f->params)
-        if (p->init) CollectGlobalsIn(p->init);
-    order_.push_back(f);
 }
 
 std::string Writer::Emit(const Expr* e)
@@ -544,8 +565,9 @@ void Writer::EmitStmt(const Stmt* s, int indent, std::string& out)
 bool Writer::Run(const Function& entryDecl, const std::vector<Expr*>& uniformArgs, Loc at, PassDesc& out)
 {
     const Function* entry = Resolve(&entryDecl);
-    Collect(entry);
-    for (const Expr* a : uniformArgs) CollectGlobalsIn(a);
+    functionQueue_.push_back(entry);
+    for (const Expr* a : uniformArgs) Scan(a);
+    Collect();
     if (!ok_) return false;
 
     // Function bodies first: they decide which helpers are needed.
