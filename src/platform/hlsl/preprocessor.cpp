@@ -211,6 +211,11 @@ private:
     void File(std::string_view src, const std::string& path, int depth)
     {
         LineMap map{diag_.AddName(path), 0};
+        if (stopped_) return;
+        if (src.size() > kMaxSourceBytes) {
+            Limit(Loc{map.name, 1, 1}, "source file too large");
+            return;
+        }
         std::vector<Token> toks = Lex(src, map.name, diag_);
         std::vector<Cond> conds;
         size_t i = 0;
@@ -617,6 +622,10 @@ private:
         std::vector<Token> result;
         const std::vector<Token>& b = m.body;
         for (size_t i = 0; i < b.size() && !stopped_; ++i) {
+            if (result.size() > kMaxTokens) {
+                Limit(inv.loc, "macro expansion too large");
+                break;
+            }
             if (m.functionLike && b[i].Is("#") && i + 1 < b.size() && ParamIndex(m, b[i + 1]) >= 0) {
                 const std::vector<Token>& raw = args[static_cast<size_t>(ParamIndex(m, b[i + 1]))];
                 Token s;
@@ -662,6 +671,10 @@ private:
                 size_t pi = static_cast<size_t>(p);
                 bool pasted = i + 1 < b.size() && b[i + 1].Is("##");
                 if (pasted) {
+                    if (result.size() + args[pi].size() > kMaxTokens) {
+                        Limit(inv.loc, "macro expansion too large");
+                        break;
+                    }
                     for (const Token& a : args[pi]) result.push_back(a);
                 } else {
                     if (!done[pi]) {
@@ -669,6 +682,10 @@ private:
                         std::vector<std::string> act = active;
                         Expand(copy, expanded[pi], depth + 1, act);
                         done[pi] = true;
+                    }
+                    if (result.size() + expanded[pi].size() > kMaxTokens) {
+                        Limit(inv.loc, "macro expansion too large");
+                        break;
                     }
                     bool first = true;
                     for (const Token& a : expanded[pi]) {
