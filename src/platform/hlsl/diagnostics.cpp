@@ -25,10 +25,12 @@ std::string FormatDiagnostics(const std::vector<Diagnostic>& diagnostics)
 
 uint32_t Diagnostics::AddName(const std::string& name)
 {
-    for (size_t i = 0; i < names_.size(); ++i)
-        if (names_[i] == name) return static_cast<uint32_t>(i);
+    auto it = index_.find(name);
+    if (it != index_.end()) return it->second;
     names_.push_back(name);
-    return static_cast<uint32_t>(names_.size() - 1);
+    uint32_t i = static_cast<uint32_t>(names_.size() - 1);
+    index_.emplace(name, i);
+    return i;
 }
 
 void Diagnostics::Error(Loc at, const char* code, std::string text)

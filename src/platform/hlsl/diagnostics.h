@@ -2,6 +2,7 @@
 // Source positions and the diagnostic sink shared by every phase.
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "hlsl/effect.h"
@@ -63,6 +64,7 @@ public:
 private:
     void Add(Loc at, Severity s, const char* code, std::string text);
     std::vector<std::string> names_;
+    std::unordered_map<std::string, uint32_t> index_;
     std::vector<Diagnostic> list_;
     int errors_ = 0;
     bool truncated_ = false;

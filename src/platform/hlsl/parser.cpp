@@ -248,6 +248,7 @@ private:
         return it->second;
     }
 
+    // small_int := '1' | '2' | '3' | '4'
     int SmallInt()
     {
         const Token& t = Tok();
@@ -292,19 +293,14 @@ private:
             } while (Accept(","));
             Expect(";");
         }
-        if (!s->name.empty()) {
-            types_[s->name] = Type{Base::Struct, Shape::Scalar, 1, 1, 0, s};
-            hlsl::TopLevel item{TopLevel::Kind::Struct};
-            item.structDef = s;
-            m_.items.push_back(item);
-        } else {
-            hlsl::TopLevel item{TopLevel::Kind::Struct};
-            item.structDef = s;
-            m_.items.push_back(item);
-        }
+        if (!s->name.empty()) types_[s->name] = Type{Base::Struct, Shape::Scalar, 1, 1, 0, s};
+        hlsl::TopLevel item{TopLevel::Kind::Struct};
+        item.structDef = s;
+        m_.items.push_back(item);
         return s;
     }
 
+    // modifiers := { 'uniform' | 'static' | 'const' | 'in' | 'out' | 'inout' | 'row_major' | ... }
     Modifiers ParseModifiers()
     {
         Modifiers mods;
@@ -399,6 +395,7 @@ private:
         GlobalDeclarators(type, mods);
     }
 
+    // global_declarators := declarator { ',' declarator } ';'
     void GlobalDeclarators(const Type& type, const Modifiers& mods)
     {
         do {

@@ -114,6 +114,22 @@ TEST(EffectDescription, DescribesParametersSamplersTechniquesAndBindings)
     EXPECT_NE(p.fragmentGlsl.find("2.5"), std::string::npos);  // the uniform argument
 }
 
+TEST(EffectDescription, ShaderVariablesAndUnnamedPasses)
+{
+    const char* src = "float4 PS(uniform float k) : COLOR { return k; }\n"
+                      "PixelShader ps = compile ps_2_0 PS(0.25);\n"
+                      "VertexShader vs = NULL;\n"
+                      "technique T { pass { VertexShader = (vs); PixelShader = (ps); } pass Q { PixelShader = compile ps_2_b PS(2); } }";
+    CompileResult r = CompileEffect(src, "k.fx");
+    ASSERT_TRUE(r.effect.has_value()) << FormatDiagnostics(r.diagnostics);
+    const TechniqueDesc& t = r.effect->techniques.at(0);
+    ASSERT_EQ(t.passes.size(), 2u);
+    EXPECT_EQ(t.passes[0].name, "");
+    EXPECT_NE(t.passes[0].fragmentGlsl.find("0.25"), std::string::npos);
+    EXPECT_EQ(t.passes[1].name, "Q");
+    EXPECT_TRUE(t.passes[0].uniforms.empty());
+}
+
 TEST(EffectDescription, RejectsWhatItCannotRun)
 {
     struct Case {
@@ -128,6 +144,7 @@ TEST(EffectDescription, RejectsWhatItCannotRun)
         {"PixelShader = compile ps_5_0 PS();", "X3539"},
         {"PixelShader = compile ps_2_0 PS(); CullMode = Sideways;", "X3000"},
         {"PixelShader = compile ps_2_0 PS(); NoSuchState = 1;", "X3000"},
+        {"PixelShader = (nowhere);", "X3004"},
     };
     for (const Case& c : cases) {
         std::string src = std::string("float4 PS() : COLOR { return 1; }\ntechnique T { pass P { ") + c.pass + " } }";
