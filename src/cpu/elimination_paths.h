@@ -4,7 +4,10 @@
 // `steps` comes from EliminationSteps; `scratch` holds kBlockPivots * width
 // doubles (used by the float instance only).
 
-constexpr int kBlockPivots = 32;
+#ifndef KD_BLOCK_PIVOTS
+#define KD_BLOCK_PIVOTS 32
+#endif
+constexpr int kBlockPivots = KD_BLOCK_PIVOTS;
 
 void EliminateBlockedBaseline(float* data, int width, int height, int steps, double* scratch);
 void EliminateBlockedBaseline(double* data, int width, int height, int steps, double* scratch);
