@@ -69,6 +69,8 @@ TEST(Windows, LifeOfAWindowSendsTheMessagesInOrder) {
     EXPECT_TRUE(ShowWindow(hWnd, SW_SHOW));
     EXPECT_EQ(received, (std::vector<UINT>{WM_SHOWWINDOW, WM_PAINT}));
 
+    EXPECT_FALSE(UnregisterClassA("lifeClass", nullptr));  // it still has a window
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_HAS_WINDOWS));
     received.clear();
     EXPECT_TRUE(DestroyWindow(hWnd));
     EXPECT_EQ(received, (std::vector<UINT>{WM_DESTROY, WM_NCDESTROY}));
