@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
+
 #include "cpu/cpu_gpgpu.h"
 #include "report/globals.h"
 #include "win32_hooks.h"
@@ -260,8 +262,9 @@ void LoadOnly(const std::string& path) {
 TEST_P(SizeGuardEndsTheRun, NotEnoughMemory) {
     const std::string in = WriteFile(std::string("guard_") + GetParam().name, GetParam().header);
     EXPECT_EXIT(LoadOnly<double>(in), ::testing::ExitedWithCode(255), "Not enough memory for the matrix");
-    if (GetParam().floatFails)
+    if (GetParam().floatFails) {
         EXPECT_EXIT(LoadOnly<float>(in), ::testing::ExitedWithCode(255), "Not enough memory for the matrix");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -272,6 +275,18 @@ INSTANTIATE_TEST_SUITE_P(
                       GuardCase{"AboveDoubleLimit", "536870912 1\n", false},
                       GuardCase{"NegativeSides", "-1 -1\n", true}),
     [](const ::testing::TestParamInfo<GuardCase>& info) { return std::string(info.param.name); });
+
+// An allocation that the guard lets through but the allocator can't
+// satisfy ends the run the same way.
+TEST(SizeGuardEndsTheRun, AllocatorWithoutMemory) {
+    const std::string in = WriteFile("guard_no_memory", "20000 20000\n");
+    const auto loadWithLittleMemory = [&] {
+        const rlimit limit{512u << 20, 512u << 20};
+        setrlimit(RLIMIT_AS, &limit);
+        LoadOnly<float>(in);
+    };
+    EXPECT_EXIT(loadWithLittleMemory(), ::testing::ExitedWithCode(255), "Not enough memory for the matrix");
+}
 
 TEST(CPUgpgpu, MissingInputFileShowsTheUsage) {
     EXPECT_EXIT(LoadOnly<float>(TempPath("does_not_exist.txt")), ::testing::ExitedWithCode(1), "Help!");
