@@ -1,7 +1,7 @@
 #pragma once
 // Entry points of the blocked elimination, one build per vector unit. Only
 // the dispatcher calls them, and only on a processor that has the unit.
-// `steps` comes from EliminationSteps; `scratch` holds kBlockPivots * width
+// `steps` comes from EliminationSteps; `scratch` holds BlockedScratchElements
 // doubles (used by the float instance only).
 
 // Pivots applied to a row per pass: 32 pivot rows of a 2000-column matrix
