@@ -1,4 +1,5 @@
-// && and || evaluate both operands, and on vectors they work per component.
+// &&, || and ?: evaluate all their operands, and on vectors they work per
+// component.
 float k;
 float4 a;
 float4 b;
@@ -26,6 +27,14 @@ float4 Vector() : COLOR0
     return both * 2 + either;
 }
 
+float4 Select() : COLOR0
+{
+    float counter = 0;
+    float r = (k > 0) ? Bump(counter, 1) : Bump(counter, 10);
+    return float4(counter, r, 0, 0);
+}
+
+technique TSelect { pass P0 { PixelShader = compile ps_2_0 Select(); } }
 technique TScalar { pass P0 { PixelShader = compile ps_2_0 Scalar(); } }
 technique TVector { pass P0 { PixelShader = compile ps_2_0 Vector(); } }
 
@@ -36,3 +45,6 @@ technique TVector { pass P0 { PixelShader = compile ps_2_0 Vector(); } }
 //! set a 1 -1 1 -1
 //! set b 1 1 -1 -1
 //! expect rgba 3 1 1 0
+//! run TSelect
+//! set k 1
+//! expect rgba 11 1 0 0

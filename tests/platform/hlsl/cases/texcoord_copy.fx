@@ -3,7 +3,7 @@
 // exact. An R32F texture samples as (r, 1, 1, 1); the diffuse colour input
 // is (1, 1, 1, 1), unused texture coordinates are (0, 0, 0, 1).
 texture src;
-texture one;
+texture2D one;
 sampler2D sSrc = sampler_state { Texture = <src>; MinFilter = Point; MagFilter = Point; AddressU = Clamp; AddressV = Clamp; };
 sampler sOne = sampler_state { Texture = <one>; MinFilter = Point; MagFilter = Point; };
 
