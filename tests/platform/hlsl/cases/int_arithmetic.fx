@@ -17,9 +17,9 @@ float4 Convert() : COLOR0
 {
     int t = (int)f;
     int u = (int)(-f);
-    float half1 = a / 2;
-    float half2 = a / 2.0;
-    return float4(t, u, half1, half2);
+    float halved = a / 2;
+    float exact = a / 2.0;
+    return float4(t, u, halved, exact);
 }
 
 float4 Mixed() : COLOR0

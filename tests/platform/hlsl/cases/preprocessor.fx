@@ -1,5 +1,6 @@
 // Object- and function-like macros, #undef, #if/#elif/#else with defined
-// and integer expressions, #ifdef/#ifndef, nested skipped groups, #include
+// and integer expressions, #ifdef/#ifndef, nested skipped groups, line
+// continuations, #include
 // relative to the including file and #pragma once.
 #include "inc/common.fxh"
 #include "inc/common.fxh"
@@ -35,7 +36,6 @@
 #endif
 
 #if 0
-this is not HLSL at all $$$ @@@
 #if 1
 #error never reached
 #endif

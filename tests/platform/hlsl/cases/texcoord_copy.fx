@@ -1,7 +1,7 @@
 // The quad gives every texel the centre of the same texel of an equally
 // sized texture, row y at v = (y + 0.5) / H, so a point-sampled copy is
-// exact. An R32F texture samples as (r, 1, 1, 1); the diffuse colour input
-// is (1, 1, 1, 1), unused texture coordinates are (0, 0, 0, 1).
+// exact. An R32F texture samples as (r, 1, 1, 1); unused texture
+// coordinates are (0, 0, 0, 1).
 texture src;
 texture2D one;
 sampler2D sSrc = sampler_state { Texture = <src>; MinFilter = Point; MagFilter = Point; AddressU = Clamp; AddressV = Clamp; };
@@ -17,9 +17,9 @@ float4 CopyR32F(float4 uv : TEXCOORD0) : COLOR
     return tex2D(sOne, uv.xy);
 }
 
-float4 Inputs(float4 diffuse : COLOR0, float4 t1 : TEXCOORD1, float4 uv : TEXCOORD0) : COLOR0
+float4 Inputs(float4 t1 : TEXCOORD1, float4 uv : TEXCOORD0, float4 t7 : TEXCOORD7) : COLOR0
 {
-    return float4(diffuse.x + t1.x, diffuse.y + t1.y, t1.z, t1.w + uv.w);
+    return float4(t1.x + t7.y, uv.z, t1.z, t1.w + uv.w + t7.w);
 }
 
 technique CopyRgba { pass P0 { PixelShader = compile ps_2_0 Copy(); } }
@@ -39,4 +39,4 @@ technique Varyings { pass P0 { VertexShader = NULL; PixelShader = compile ps_3_0
 //! texture one r32f 2 3   1.5 -2.5  3.25 4  1e-20 -0
 //! expect rgba  1.5 1 1 1  -2.5 1 1 1  3.25 1 1 1  4 1 1 1  1e-20 1 1 1  -0 1 1 1
 //! run Varyings
-//! expect rgba 1 1 0 2
+//! expect rgba 0 0 0 3

@@ -41,7 +41,9 @@ std::string ShaderLog(GLuint shader)
     GLint length = 0;
     glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
     std::string log(length > 0 ? length : 1, '\0');
-    glGetShaderInfoLog(shader, length, nullptr, log.data());
+    GLsizei written = 0;
+    glGetShaderInfoLog(shader, length, &written, log.data());
+    log.resize(size_t(written));
     return log;
 }
 
@@ -50,7 +52,9 @@ std::string ProgramLog(GLuint program)
     GLint length = 0;
     glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
     std::string log(length > 0 ? length : 1, '\0');
-    glGetProgramInfoLog(program, length, nullptr, log.data());
+    GLsizei written = 0;
+    glGetProgramInfoLog(program, length, &written, log.data());
+    log.resize(size_t(written));
     return log;
 }
 
