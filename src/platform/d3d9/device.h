@@ -58,6 +58,7 @@ public:
     GLuint FixedVertexShader() const { return vertexShader_; }
     void UseProgram(GLuint program);
     void BindTexture(int unit, GLuint texture);
+    GLuint BoundTexture(int unit) const { return boundTextures_[unit]; }
     void BindSampler(int unit, GLuint sampler);
     void BindDrawFramebuffer(GLuint framebuffer);
     void ForgetTexture(GLuint texture);
