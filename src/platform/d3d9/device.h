@@ -16,6 +16,7 @@ class Surface;
 
 constexpr int kTextureUnits = 16;
 constexpr int kRenderStateCount = 256;
+constexpr UINT kMaxPrimitiveCount = 0xFFFFF;  // reported in the caps
 
 class Device final : public IDirect3DDevice9 {
 public:

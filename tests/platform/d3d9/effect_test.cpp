@@ -148,13 +148,16 @@ TEST_F(EffectTest, BadGlslFailsWithText) {
 }
 
 TEST_F(EffectTest, MissingFileGivesInvalidDataAndNoText) {
-    ID3DXEffect* effect = reinterpret_cast<ID3DXEffect*>(1);
-    ID3DXBuffer* errors = reinterpret_cast<ID3DXBuffer*>(1);
-    EXPECT_EQ(D3DXCreateEffectFromFileA(device, "no_such_effect_file.fx", nullptr, nullptr, 0, nullptr,
-                                        &effect, &errors),
-              D3DXERR_INVALIDDATA);
-    EXPECT_EQ(effect, nullptr);
-    EXPECT_EQ(errors, nullptr);
+    for (const char* path : {"no_such_effect_file.fx", "."}) {
+        ID3DXEffect* effect = reinterpret_cast<ID3DXEffect*>(1);
+        ID3DXBuffer* errors = reinterpret_cast<ID3DXBuffer*>(1);
+        EXPECT_EQ(D3DXCreateEffectFromFileA(device, path, nullptr, nullptr, 0, nullptr, &effect,
+                                            &errors),
+                  D3DXERR_INVALIDDATA)
+            << path;
+        EXPECT_EQ(effect, nullptr);
+        EXPECT_EQ(errors, nullptr);
+    }
 }
 
 #ifdef KORDANE_HAVE_HLSL
