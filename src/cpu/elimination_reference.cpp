@@ -1,6 +1,7 @@
 // The plain elimination loop: the reference that every faster kernel must
 // match bit for bit, and the fallback when those cannot run.
 #include "cpu/elimination.h"
+#include "cpu/elimination_step.h"
 
 #include <cstddef>
 
@@ -22,12 +23,8 @@ void EliminatePlain(T* data, int width, int height, T* factor) {
         // at the start of this step.
         for (int r = 0; r < height; ++r)
             factor[r] = static_cast<T>(static_cast<double>(data[static_cast<std::size_t>(r) * w + i]) / pivot);
-        for (int r = i + 1; r < height; ++r) {
-            T* row = data + static_cast<std::size_t>(r) * w;
-            const double f = static_cast<double>(factor[r]);
-            for (int c = i; c < width; ++c)
-                row[c] = static_cast<T>(static_cast<double>(row[c]) - static_cast<double>(pivotRow[c]) * f);
-        }
+        for (int r = i + 1; r < height; ++r)
+            UpdateRowSpan(data + static_cast<std::size_t>(r) * w, pivotRow, static_cast<double>(factor[r]), i, width);
     }
 }
 

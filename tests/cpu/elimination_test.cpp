@@ -114,6 +114,36 @@ TEST(Elimination, ZeroPivotSpreadsInfinitiesAndNaN) {
     CheckZeroPivot<double>();
 }
 
+uint64_t BitsOf(double v) {
+    uint64_t b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+}
+
+uint32_t BitsOf(float v) {
+    uint32_t b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+}
+
+// Where a NaN pivot value meets a NaN factor, the product is the pivot's NaN
+// (the pivot is the first operand), whichever operand order the compiler
+// chose; every kernel agrees on that.
+TEST(Elimination, NaNPivotValueWinsOverNaNFactor) {
+    const std::vector<double> d{0, std::nan(""), 1, 0, 1, 1};
+    for (const auto& r : RunAllKernels(d, 3, 2)) {
+        EXPECT_EQ(BitsOf(r[3]), 0xFFF8000000000000u);  // 0 - 0 x (0/0): the factor's NaN
+        EXPECT_EQ(BitsOf(r[4]), 0x7FF8000000000000u);  // 1 - NaN x (0/0): the pivot's NaN
+        EXPECT_EQ(BitsOf(r[5]), 0xFFF8000000000000u);
+    }
+    const std::vector<float> f{0, std::nanf(""), 1, 0, 1, 1};
+    for (const auto& r : RunAllKernels(f, 3, 2)) {
+        EXPECT_EQ(BitsOf(r[3]), 0xFFC00000u);
+        EXPECT_EQ(BitsOf(r[4]), 0x7FC00000u);
+        EXPECT_EQ(BitsOf(r[5]), 0xFFC00000u);
+    }
+}
+
 TEST(Elimination, FewerThanTwoRowsChangeNothing) {
     const std::vector<float> one{5, 6, 7};
     for (const auto& r : RunAllKernels(one, 3, 1)) EXPECT_EQ(r, one);
@@ -134,7 +164,7 @@ TEST(Elimination, NarrowMatrixStaysInside) {
     for (const auto& r : all) EXPECT_TRUE(SameBits(r, all[0]));
 }
 
-enum class Values { GeneratedIntegers, Reals, TinyAndHuge };
+enum class Values { GeneratedIntegers, Reals, TinyAndHuge, NaNsAndInfinities };
 
 template <class T>
 std::vector<T> MakeMatrix(int width, int height, Values kind, unsigned seed) {
@@ -148,6 +178,15 @@ std::vector<T> MakeMatrix(int width, int height, Values kind, unsigned seed) {
             case Values::GeneratedIntegers: v = static_cast<T>(draw(gen) * 1000 / 32767 + 1); break;
             case Values::Reals: v = static_cast<T>(static_cast<float>(real(gen))); break;
             case Values::TinyAndHuge: v = static_cast<T>(std::ldexp(static_cast<float>(real(gen)), exponent(gen))); break;
+            case Values::NaNsAndInfinities: {
+                // NaNs of both signs and with a payload (as "nan", "-nan" and
+                // "nan(0x123)" load), infinities and zero pivots among integers.
+                static const float specials[] = {std::nanf(""), -std::nanf(""), std::nanf("0x123"), INFINITY,
+                                                 -INFINITY, 0.0f};
+                const int k = draw(gen) % 40;
+                v = static_cast<T>(k < 6 ? specials[k] : static_cast<float>(k - 20));
+                break;
+            }
         }
     }
     return m;
@@ -160,7 +199,7 @@ struct ShapeCase {
 };
 
 std::string ShapeName(const ::testing::TestParamInfo<ShapeCase>& info) {
-    static const char* const kinds[] = {"Integers", "Reals", "TinyAndHuge"};
+    static const char* const kinds[] = {"Integers", "Reals", "TinyAndHuge", "NaNsAndInfinities"};
     return std::to_string(info.param.width) + "x" + std::to_string(info.param.height) +
            kinds[static_cast<int>(info.param.values)];
 }
@@ -198,7 +237,9 @@ INSTANTIATE_TEST_SUITE_P(Shapes, EliminationPaths,
                                            ShapeCase{130, 97, Values::Reals},
                                            ShapeCase{70, 71, Values::Reals},
                                            ShapeCase{257, 256, Values::GeneratedIntegers},
-                                           ShapeCase{20, 100, Values::Reals}),
+                                           ShapeCase{20, 100, Values::Reals},
+                                           ShapeCase{21, 20, Values::NaNsAndInfinities},
+                                           ShapeCase{71, 70, Values::NaNsAndInfinities}),
                          ShapeName);
 
 }  // namespace
