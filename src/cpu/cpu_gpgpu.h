@@ -10,6 +10,9 @@ class CPUgpgpu {
 public:
     CPUgpgpu();
     ~CPUgpgpu();
+    // The object owns its arrays: a copy would free them twice.
+    CPUgpgpu(const CPUgpgpu&) = delete;
+    CPUgpgpu& operator=(const CPUgpgpu&) = delete;
 
     // Appends the processor name and clock to the report file.
     void LogInfo();
