@@ -14,12 +14,11 @@
 #include <sys/resource.h>
 
 #include "cpu/cpu_gpgpu.h"
+#include "scratch_dir.h"
 #include "report/globals.h"
 #include "win32_hooks.h"
 
 namespace {
-
-std::string TempPath(const std::string& name) { return ::testing::TempDir() + "kd_cpu_" + name; }
 
 std::string WriteFile(const std::string& name, const std::string& text) {
     const std::string path = TempPath(name);
@@ -216,8 +215,7 @@ TEST_P(ProcessorDescription, FallsBackPieceByPiece) {
     std::remove(cpuinfo.c_str());
     if (c.cpuinfo) WriteFile(std::string("cpuinfo_") + c.name, c.cpuinfo);
     const std::string cpuDir = TempPath(std::string("cpudir_") + c.name);
-    std::string mkdir = "mkdir -p '" + cpuDir + "/cpu0/cpufreq'";
-    ASSERT_EQ(std::system(mkdir.c_str()), 0);
+    std::filesystem::create_directories(cpuDir + "/cpu0/cpufreq");
     const std::string freq = cpuDir + "/cpu0/cpufreq/cpuinfo_max_freq";
     std::remove(freq.c_str());
     if (c.maxFreqKHz) std::ofstream(freq) << c.maxFreqKHz << "\n";
@@ -289,7 +287,8 @@ TEST(SizeGuardEndsTheRun, AllocatorWithoutMemory) {
 }
 
 TEST(CPUgpgpu, MissingInputFileShowsTheUsage) {
-    EXPECT_EXIT(LoadOnly<float>(TempPath("does_not_exist.txt")), ::testing::ExitedWithCode(1), "Help!");
+    const std::string missing = TempPath("does_not_exist.txt");
+    EXPECT_EXIT(LoadOnly<float>(missing), ::testing::ExitedWithCode(1), "Help!");
 }
 
 }  // namespace

@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "cpu/matrix_loader.h"
+#include "scratch_dir.h"
 
 namespace {
 
 std::string WriteFile(const std::string& name, const std::string& text) {
-    const std::string path = ::testing::TempDir() + "kd_loader_" + name;
+    const std::string path = TempPath(name);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     EXPECT_NE(f, nullptr);
     std::fwrite(text.data(), 1, text.size(), f);
