@@ -60,6 +60,8 @@ void CPUgpgpu<T>::InputData(const char* fileName, bool fake) {
     data = AllocateGuarded<T>(count);
     if (data) dataOrig = AllocateGuarded<T>(count);
     if (!data || !dataOrig) {
+        delete[] data;
+        data = nullptr;
         std::fclose(file);
         Error(kNoMemory, true, 0);
         return;
