@@ -1,5 +1,6 @@
 #include "egl_adapter.h"
 
+#include <dlfcn.h>
 #include <epoxy/gl.h>
 
 #include <cstring>
@@ -65,7 +66,20 @@ bool TryDevice(EGLDeviceEXT device, AdapterInfo& info) {
     return ok;
 }
 
+// libepoxy ends the process when it cannot load EGL or GL; a machine without
+// them must see a null Direct3D object instead.
+bool LibrariesPresent() {
+    static const bool present = [] {
+        const bool egl = dlopen("libEGL.so.1", RTLD_LAZY | RTLD_LOCAL) != nullptr;
+        const bool gl = dlopen("libOpenGL.so.0", RTLD_LAZY | RTLD_LOCAL) != nullptr ||
+                        dlopen("libGL.so.1", RTLD_LAZY | RTLD_LOCAL) != nullptr;
+        return egl && gl;  // the handles stay open for libepoxy
+    }();
+    return present;
+}
+
 bool OpenFirstDevice(AdapterInfo& info) {
+    if (!LibrariesPresent()) return false;
     const char* clientExt = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     if (!HasWord(clientExt, "EGL_EXT_platform_device") ||
         !HasWord(clientExt, "EGL_EXT_device_enumeration"))
