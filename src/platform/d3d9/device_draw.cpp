@@ -129,17 +129,16 @@ HRESULT Device::DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT PrimitiveCo
 
     try {
         mappedVertices_.resize(count * kMappedVertexFloats);
+        MapPretransformedVertices(pVertexStreamZeroData, count, VertexStreamZeroStride, hasTexCoord,
+                                  static_cast<float>(target_->Width()),
+                                  static_cast<float>(target_->Height()), mappedVertices_.data());
+        BindVertices();
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
-    MapPretransformedVertices(pVertexStreamZeroData, count, VertexStreamZeroStride, hasTexCoord,
-                              static_cast<float>(target_->Width()),
-                              static_cast<float>(target_->Height()), mappedVertices_.data());
-
     BindDrawFramebuffer(target_->GlFramebuffer());
     UseProgram(passProgram_);
     if (statesDirty_) ApplyRenderStates();
-    BindVertices();
     glDrawArrays(mode, 0, static_cast<GLsizei>(count));
     return D3D_OK;
 }
