@@ -9,7 +9,5 @@ static const int kShift = 1 << 40;
 static const int kNegShift = 1 << -1;
 static const uint kWrap = 0u - 1u;
 static const int kMul = 65536 * 65536;
-#if (-2147483647 - 1) / -1 || 7 / 0 || 7 % 0 || (1 << 99)
-#endif
 float4 M() : COLOR0 { return kQuot + kRem + kDivZero + kRemZero + kShift + kNegShift + kWrap + kMul; }
 technique T { pass P { PixelShader = compile ps_2_0 M(); } }
