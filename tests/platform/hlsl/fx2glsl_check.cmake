@@ -38,6 +38,9 @@ foreach(f Twice.First Twice.Second Once.Only)
   endif()
 endforeach()
 
+# An output folder that cannot be made is an error.
+expect_run(1 multipass.fx -o multipass.fx/sub)
+
 # Warnings alone: exit 0, warning printed.
 expect_run(0 x3206_truncation.fx)
 if(NOT last_err MATCHES "x3206_truncation\\.fx\\([0-9]+,[0-9]+\\): warning X3206: ")
