@@ -57,6 +57,13 @@ if(written)
   set(failures "${failures}shaders written for an effect with errors: ${written}\n")
 endif()
 
+# Passes whose files would share a name: refused, not overwritten.
+file(WRITE ${OUT}/twice.fx "float4 M() : COLOR0 { return 1; }
+technique T { pass P { PixelShader = compile ps_2_0 M(); } }
+technique T { pass P { PixelShader = compile ps_2_0 M(); } }
+")
+expect_run(1 ${OUT}/twice.fx -o ${OUT}/twice)
+
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()
