@@ -12,6 +12,6 @@ float4 Main(float2 uv : TEXCOORD0) : COLOR0
 
 technique T { pass P0 { PixelShader = compile ps_2_0 Main(); } }
 
-//! error X3004 4 47
-//! error * 5 *
-//! error X3013 9 58
+//! error X3004 5 47
+//! error * 6 *
+//! error X3013 10 58
