@@ -4,6 +4,7 @@
 
 #include "dx9_gpgpu.h"
 #include "report/report.h"
+#include "report/report_file.h"
 
 namespace {
 
@@ -162,14 +163,12 @@ void DX9gpgpu::OutputData(IDirect3DSurface9* src, int w, int h, bool first_int, 
 
     if (first_int) {
         // Integer form: every value of the last row, truncated, no line end.
-        FILE* file = std::fopen(fileName, "a");
-        if (file != nullptr) {
-            for (int column = 0; column < w; ++column) {
-                std::fprintf(file, column + 1 < w ? "%d, " : "%d",
-                             static_cast<int>(static_cast<double>(lastRow[column])));
-            }
-            std::fclose(file);
+        FILE* file = OpenForAppend(fileName);
+        for (int column = 0; column < w; ++column) {
+            std::fprintf(file, column + 1 < w ? "%d, " : "%d",
+                         static_cast<int>(static_cast<double>(lastRow[column])));
         }
+        CloseAfterAppend(file);
     } else {
         OutputResultRows(fileName, precision, lastRow, w, h, debugBlock ? &dbgCnt : nullptr);
     }
