@@ -5,9 +5,9 @@
 
 #include "cpu/cpu_gpgpu.h"
 #include "dx9/dx9_gpgpu.h"
+#include "globals.h"
 #include "gpu_sections.h"
-#include "report/globals.h"
-#include "report/report.h"
+#include "report.h"
 #include "timed_section.h"
 
 namespace {
@@ -25,54 +25,61 @@ void CpuProbe(double a, double b)
     cpu.OutputData(fileNameOut, PROBE_PRECISION);
 }
 
-void GpuProbe(HWND hWnd, int headerWidth, int headerHeight, double a, double b)
+// Each scale opens a device of its own and writes no adapter line.
+void GpuProbe(const RunContext& run, double a, double b)
 {
     DX9gpgpu gpu;
-    gpu.InitDirect3D(hWnd);
+    gpu.InitDirect3D(run.hWnd);
     gpu.InputDataTest(fileNameIn, a, b);
-    UpdateWindow(hWnd);
-    gpu.RenderTest(headerWidth, headerHeight);
+    UpdateWindow(run.hWnd);
+    gpu.RenderTest(run.headerWidth, run.headerHeight);
     gpu.OutputData(fileNameOut, PROBE_PRECISION);
 }
 
 }  // namespace
 
-void RunPrecisionComparison(HWND hWnd, int headerWidth, int headerHeight)
+void RunPrecisionComparison(const RunContext& run)
 {
-    double a = 30.0;
-    double b = 65.0;
     {
         // The adapter line, once for the whole comparison.
         DX9gpgpu gpu;
-        gpu.InitDirect3D(hWnd);
+        gpu.InitDirect3D(run.hWnd);
         gpu.LogInfo();
     }
+    double a = 30.0;
+    double b = 65.0;
     for (int scale = PROBE_SCALES; scale > 0; --scale) {
         std::snprintf(buf, TEXT_BUFFER_SIZE, "=====%.4f x %.4f===== ( DOUBLE / FLOAT / DX9 ) \n", a, b);
         OutputNote(buf);
         CpuProbe<double>(a, b);
         CpuProbe<float>(a, b);
-        GpuProbe(hWnd, headerWidth, headerHeight, a, b);
+        GpuProbe(run, a, b);
         OutputNote("\n");
         a = a / 10.0;
         b = b / 10.0;
     }
 }
 
-void RunMulMatComparison(HWND hWnd, int headerWidth, int headerHeight)
+void RunMulMatComparison(const RunContext& run)
 {
+    // The CPU object keeps its matrices through the GPU half and goes last.
     CPUgpgpu<float> cpu;
-    OutputNote("CPU mul mat:\n");
-    cpu.LogInfo();
-    cpu.InputData(fileNameIn, false);
-    RunTimedIterations(cpu, [&] { cpu.ComputeMulMat(MULMAT_FACTOR); });
+    RunTimedSection(
+        cpu, "CPU mul mat:\n",
+        [](CPUgpgpu<float>& b) {
+            b.LogInfo();
+            b.InputData(fileNameIn, false);
+        },
+        [](CPUgpgpu<float>& b) { b.ComputeMulMat(MULMAT_FACTOR); });
 
-    // The CPU object keeps its matrices through the GPU half.
     DX9gpgpu gpu;
-    OutputNote("DX9 mul mat:\n");
-    gpu.InitDirect3D(hWnd);
-    gpu.LogInfo();
-    gpu.InputData(fileNameIn, false, 0.0, 0.0);
-    UpdateWindow(hWnd);
-    RunTimedIterations(gpu, [&] { gpu.RenderMulMat(headerWidth, headerHeight, MULMAT_FACTOR); });
+    RunTimedSection(
+        gpu, "DX9 mul mat:\n",
+        [&](DX9gpgpu& b) {
+            b.InitDirect3D(run.hWnd);
+            b.LogInfo();
+            b.InputData(fileNameIn, false, 0.0, 0.0);
+            UpdateWindow(run.hWnd);
+        },
+        [&](DX9gpgpu& b) { b.RenderMulMat(run.headerWidth, run.headerHeight, MULMAT_FACTOR); });
 }

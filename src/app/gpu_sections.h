@@ -1,10 +1,10 @@
 #pragma once
 // The benchmark sections that use the GPU back-end: the GPU elimination and
 // the two comparison schedules, PRECCOMP and MULMAT. Each writes its part of
-// the report; `headerWidth` and `headerHeight` are the sizes read from the
-// input matrix file's header, handed to the render operations.
-#include <windows.h>
+// the report; the run context gives the host window and the header sizes
+// that go to the render operations.
+#include "run_context.h"
 
-void RunDX9Section(HWND hWnd, int headerWidth, int headerHeight);
-void RunPrecisionComparison(HWND hWnd, int headerWidth, int headerHeight);
-void RunMulMatComparison(HWND hWnd, int headerWidth, int headerHeight);
+void RunDx9Section(const RunContext& run);
+void RunPrecisionComparison(const RunContext& run);
+void RunMulMatComparison(const RunContext& run);
