@@ -12,12 +12,13 @@ namespace {
 
 const char debugSuffix[] = " (KD DEBUG)\n";
 
-bool IsIntConversion(char c) { return std::strchr("diouxXc", c) != nullptr; }
+bool IsIntConversion(char c) { return c != 0 && std::strchr("diuxX", c) != nullptr; }
 
 // `text` may come from elsewhere (an effect compiler's message, say) and
-// hold percent signs. Only its first conversion that prints one int (flags,
-// width and precision allowed) takes `code`; every other percent sign is
-// printed as it stands instead of reading an argument that is not there.
+// hold percent signs. Only its first conversion that prints one int (d, i,
+// u, x or X, with the flags - and 0, a width and a precision) takes `code`;
+// every other percent sign is printed as it stands instead of reading an
+// argument that is not there. "100% of" stays text.
 std::string SafeFormat(const char* text) {
     std::string format;
     bool codeUsed = false;
@@ -32,13 +33,13 @@ std::string SafeFormat(const char* text) {
             continue;
         }
         const char* q = p + 1;
-        while (*q && std::strchr("-+ #0", *q)) ++q;
+        while (*q == '-' || *q == '0') ++q;
         while (*q >= '0' && *q <= '9') ++q;
         if (*q == '.') {
             ++q;
             while (*q >= '0' && *q <= '9') ++q;
         }
-        if (!codeUsed && *q && IsIntConversion(*q)) {
+        if (!codeUsed && IsIntConversion(*q)) {
             format.append(p, q + 1);
             codeUsed = true;
             p = q;

@@ -42,6 +42,10 @@ BOOL UnregisterClassA(LPCSTR lpClassName, HINSTANCE) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
         return FALSE;
     }
+    if (AnyWindowOfClass(it->name)) {
+        SetLastError(ERROR_CLASS_HAS_WINDOWS);
+        return FALSE;
+    }
     classes.erase(it);
     return TRUE;
 }

@@ -22,5 +22,7 @@ struct WindowRecord {
 
 // The class registered under `name` (ignoring case), or null.
 const WindowClassRecord* FindWindowClass(const char* name);
+// Whether a live window was made from the class `name`.
+bool AnyWindowOfClass(const std::string& name);
 // The live window behind `hWnd`, or null.
 WindowRecord* FindWindow(HWND hWnd);

@@ -19,6 +19,12 @@ std::list<WindowRecord>::iterator Find(HWND hWnd) {
 
 }  // namespace
 
+bool AnyWindowOfClass(const std::string& name) {
+    for (const WindowRecord& w : windows)
+        if (w.className == name) return true;
+    return false;
+}
+
 WindowRecord* FindWindow(HWND hWnd) {
     auto it = Find(hWnd);
     return it == windows.end() ? nullptr : &*it;
