@@ -1,0 +1,216 @@
+// CompileEffect: source text to the effect description, phase by phase.
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "checker.h"
+#include "glsl_writer.h"
+#include "parser.h"
+#include "preprocessor.h"
+#include "states.h"
+
+namespace hlsl {
+namespace {
+
+bool IsPixelProfile(const std::string& p)
+{
+    return p == "ps_2_0" || p == "ps_2_a" || p == "ps_2_b" || p == "ps_3_0";
+}
+
+class Builder {
+public:
+    Builder(Module& m, Checker& c, Diagnostics& d) : m_(m), checker_(c), diag_(d) {}
+
+    Effect Run()
+    {
+        Effect effect;
+        for (const TopLevel& item : m_.items)
+            if (item.kind == TopLevel::Kind::Var) Global(*item.var, effect);
+        for (const Technique& t : m_.techniques) effect.techniques.push_back(TechniqueOf(t));
+        return effect;
+    }
+
+private:
+    void Global(const Var& v, Effect& effect)
+    {
+        if (v.isStatic || v.type.IsError() || v.type.base == Base::String || v.type.base == Base::Struct) return;
+        ParameterDesc p;
+        p.name = v.name;
+        p.semantic = v.semantic;
+        p.arraySize = v.type.arraySize;
+        switch (v.type.base) {
+        case Base::Float: p.type = ParameterType::Float; break;
+        case Base::Int:
+        case Base::Uint: p.type = ParameterType::Int; break;
+        case Base::Bool: p.type = ParameterType::Bool; break;
+        case Base::Texture: p.type = ParameterType::Texture; break;
+        case Base::Sampler: p.type = ParameterType::Sampler; break;
+        default: return;
+        }
+        if (v.type.IsNumeric() || (v.type.IsArray() && v.type.Element().IsNumeric())) {
+            p.rows = v.type.rows;
+            p.columns = v.type.cols;
+            if (v.init) {
+                std::vector<double> values;
+                if (!checker_.ConstValue(v.init, values)) {
+                    diag_.Error(v.init->loc, code::NotLiteral,
+                                "'" + v.name + "': initial value must be a literal expression");
+                } else {
+                    for (double d : values) p.initialValue.push_back(static_cast<float>(d));
+                }
+            }
+        }
+        if (v.type.base == Base::Sampler) effect.samplers.push_back(SamplerOf(v));
+        effect.parameters.push_back(std::move(p));
+    }
+
+    SamplerDesc SamplerOf(const Var& v)
+    {
+        SamplerDesc s;
+        s.name = v.name;
+        for (const StateAssignment& a : v.samplerStates) {
+            if (Lower(a.name) == "texture") {
+                Var* t = a.valueKind == StateAssignment::Value::Ref || a.valueKind == StateAssignment::Value::Ident
+                             ? checker_.FindGlobal(a.ident)
+                             : nullptr;
+                if (a.valueKind == StateAssignment::Value::Null) continue;
+                if (!t) {
+                    diag_.Error(a.valueLoc, code::Undeclared, "undeclared identifier '" + a.ident + "'");
+                } else if (t->type.base != Base::Texture || t->type.IsArray()) {
+                    diag_.Error(a.valueLoc, code::CannotConvert, "'" + a.ident + "' is not a texture");
+                } else {
+                    s.texture = t->name;
+                }
+                continue;
+            }
+            std::string error;
+            if (!ApplySamplerState(a, s, error)) diag_.Error(a.loc, code::Syntax, error);
+        }
+        return s;
+    }
+
+    TechniqueDesc TechniqueOf(const Technique& t)
+    {
+        TechniqueDesc td;
+        td.name = t.name;
+        for (const Pass& p : t.passes) td.passes.push_back(PassOf(p));
+        return td;
+    }
+
+    PassDesc PassOf(const Pass& p)
+    {
+        PassDesc pd;
+        pd.name = p.name;
+        const StateAssignment* pixel = nullptr;
+        for (const StateAssignment& a : p.states) {
+            switch (PassStateClass(a.name)) {
+            case StateClass::Shader:
+                if (Lower(a.name) == "pixelshader") {
+                    pixel = &a;
+                } else if (a.valueKind != StateAssignment::Value::Null) {
+                    diag_.Error(a.loc, code::NotSupported,
+                                "vertex shaders are not supported: pre-transformed vertices use a fixed vertex "
+                                "stage (use 'VertexShader = NULL;')");
+                }
+                break;
+            case StateClass::Render: {
+                RenderState rs;
+                std::string error;
+                if (RenderStateValue(a, rs, error))
+                    pd.renderStates.push_back(rs);
+                else
+                    diag_.Error(a.valueLoc, code::Syntax, error);
+                break;
+            }
+            case StateClass::Ignored: break;
+            case StateClass::Unknown:
+                diag_.Error(a.loc, code::Syntax, "unrecognized effect state '" + a.name + "'");
+                break;
+            }
+        }
+        if (!pixel || pixel->valueKind == StateAssignment::Value::Null) {
+            diag_.Error(pixel ? pixel->loc : p.loc, code::NotSupported,
+                        "fixed-function pixel processing is not supported: the pass needs "
+                        "'PixelShader = compile ps_2_0 ...;'");
+            return pd;
+        }
+        if (pixel->valueKind != StateAssignment::Value::Compile) {
+            diag_.Error(pixel->valueLoc, code::NotSupported, "PixelShader needs 'compile ps_2_0 function(...)'");
+            return pd;
+        }
+        if (!IsPixelProfile(pixel->profile)) {
+            diag_.Error(pixel->valueLoc, code::NotSupported,
+                        "'" + pixel->profile + "': unsupported pixel shader profile (ps_2_0, ps_2_a, ps_2_b, ps_3_0)");
+            return pd;
+        }
+        const std::vector<Function*>* fs = checker_.FindFunctions(pixel->entry);
+        if (!fs || fs->empty()) {
+            diag_.Error(pixel->valueLoc, code::EntryNotFound, "'" + pixel->entry + "': entrypoint not found");
+            return pd;
+        }
+        Function* entry = nullptr;
+        for (Function* f : *fs) {
+            size_t uniforms = 0;
+            for (const Var* v : f->params) uniforms += v->isUniform;
+            if (uniforms == pixel->args.size()) {
+                if (entry) {
+                    diag_.Error(pixel->valueLoc, code::AmbiguousCall, "'" + pixel->entry + "': ambiguous entrypoint");
+                    return pd;
+                }
+                entry = f;
+            }
+        }
+        if (!entry) {
+            diag_.Error(pixel->valueLoc, code::NoMatchingFunction,
+                        "'" + pixel->entry + "': no matching entrypoint for " + std::to_string(pixel->args.size()) +
+                            " uniform arguments");
+            return pd;
+        }
+        std::vector<Expr*> args;
+        size_t next = 0;
+        for (const Var* v : entry->params) {
+            if (!v->isUniform) continue;
+            args.push_back(checker_.CheckGlobalExpr(pixel->args[next++], v->type));
+        }
+        if (diag_.ErrorCount() == 0) WriteGlsl(m_, *entry, args, pixel->valueLoc, diag_, pd);
+        return pd;
+    }
+
+    Module& m_;
+    Checker& checker_;
+    Diagnostics& diag_;
+};
+
+}  // namespace
+
+bool ReadFileFromDisk(const std::string& path, std::string& contents)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    if (in.bad()) return false;
+    contents = s.str();
+    return true;
+}
+
+CompileResult CompileEffect(std::string_view source, const std::string& fileName, const FileReader& readFile)
+{
+    CompileResult result;
+    Diagnostics diag;
+    std::vector<Token> tokens = Preprocess(source, fileName, readFile, diag);
+    Module module;
+    if (diag.ErrorCount() == 0) Parse(tokens, module, diag);
+    if (diag.ErrorCount() == 0) {
+        Checker checker(module, diag);
+        checker.Run();
+        if (diag.ErrorCount() == 0) {
+            Effect effect = Builder(module, checker, diag).Run();
+            if (diag.ErrorCount() == 0) result.effect = std::move(effect);
+        }
+    }
+    result.diagnostics = diag.Take();
+    return result;
+}
+
+}  // namespace hlsl
