@@ -1,8 +1,5 @@
 #include "bare_gl_elimination.h"
 
-#include <epoxy/egl.h>
-#include <epoxy/gl.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -11,6 +8,19 @@
 #include "effect.h"
 
 namespace {
+
+// The Direct3D 9 stand-in keeps its own GL context current between calls and
+// does not look again; every bare-GL step hands the thread back to it.
+struct ContextSwitch {
+    EGLDisplay display;
+    EGLContext previous;
+    EGLContext mine;
+    ContextSwitch(EGLDisplay d, EGLContext c) : display(d), previous(eglGetCurrentContext()), mine(c)
+    {
+        if (mine != EGL_NO_CONTEXT) eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, mine);
+    }
+    ~ContextSwitch() { eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, previous); }
+};
 
 // Pre-transformed vertices to clip space as Direct3D 9 places them, and the
 // varyings that the generated fragment shaders read.
@@ -43,13 +53,6 @@ void main() {
     kd_COLOR1 = vec4(0.0);
 }
 )";
-
-struct Pass {
-    GLuint program = 0;
-    GLint color1 = -1;
-    GLint targetSize = -1;
-    std::map<std::string, GLint> samplerUnits;  // texture parameter -> unit
-};
 
 bool OpenContext(EGLDisplay& display, EGLContext& context, std::string& error)
 {
@@ -108,7 +111,7 @@ GLuint CompileProgram(const std::string& fragment, std::string& error)
     return ok ? program : 0;
 }
 
-bool BuildPass(const hlsl::Effect& effect, const char* technique, Pass& pass, std::string& error)
+bool BuildPass(const hlsl::Effect& effect, const char* technique, BareGlPass& pass, std::string& error)
 {
     for (const hlsl::TechniqueDesc& t : effect.techniques) {
         if (t.name != technique || t.passes.empty()) continue;
@@ -151,7 +154,7 @@ GLuint MakeFramebuffer(GLuint texture)
     return framebuffer;
 }
 
-void Draw(const Pass& pass, GLuint framebuffer, int targetWidth, int targetHeight, float width, float height,
+void Draw(const BareGlPass& pass, GLuint framebuffer, int targetWidth, int targetHeight, float width, float height,
           float k, const std::map<std::string, GLuint>& textures)
 {
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
@@ -169,87 +172,110 @@ void Draw(const Pass& pass, GLuint framebuffer, int targetWidth, int targetHeigh
 
 }  // namespace
 
-BareGlResult RunBareGlElimination(const std::string& effectSource, const std::vector<float>& matrix, int width,
-                                  int height, int reps, std::string& error)
+namespace {
+
+bool OpenInOwnContext(BareGlElimination& gl, const std::string& effectSource, const std::vector<float>& matrix,
+                      int width, int height, std::string& error)
 {
-    BareGlResult result;
     hlsl::CompileResult compiled = hlsl::CompileEffect(effectSource, "kordane02_DX9.fx");
     if (!compiled.effect) {
         error = hlsl::FormatDiagnostics(compiled.diagnostics);
-        return result;
+        return false;
     }
-    EGLDisplay display = EGL_NO_DISPLAY;
-    EGLContext context = EGL_NO_CONTEXT;
-    if (!OpenContext(display, context, error)) return result;
-
-    Pass row, subMat;
-    if (!BuildPass(*compiled.effect, "poctyRow", row, error) || !BuildPass(*compiled.effect, "poctySubMat", subMat, error)) {
-        return result;
+    if (!OpenContext(gl.display, gl.context, error)) return false;
+    if (!BuildPass(*compiled.effect, "poctyRow", gl.row, error) ||
+        !BuildPass(*compiled.effect, "poctySubMat", gl.subMat, error)) {
+        return false;
     }
+    gl.renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    gl.width = width;
+    gl.height = height;
+    gl.matrix = matrix;
 
     // The target quad of the back-end, in a buffer made once.
     const float w = static_cast<float>(width), h = static_cast<float>(height);
     const float quad[] = {-0.5f, -0.5f, 0, 1, 0, 0, w - 0.5f, -0.5f, 0, 1, 1, 0,
                           -0.5f, h - 0.5f, 0, 1, 0, 1, w - 0.5f, h - 0.5f, 0, 1, 1, 1};
-    GLuint vertexArray = 0, buffer = 0;
-    glGenVertexArrays(1, &vertexArray);
-    glBindVertexArray(vertexArray);
-    glGenBuffers(1, &buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glGenVertexArrays(1, &gl.vertexArray);
+    glBindVertexArray(gl.vertexArray);
+    glGenBuffers(1, &gl.buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, gl.buffer);
     glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad, GL_STATIC_DRAW);
     glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 24, nullptr);
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 24, reinterpret_cast<void*>(16));
     glEnableVertexAttribArray(0);
     glEnableVertexAttribArray(1);
 
-    GLuint sampler = 0;
-    glGenSamplers(1, &sampler);
-    glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    for (GLuint unit = 0; unit < 4; ++unit) glBindSampler(unit, sampler);
+    glGenSamplers(1, &gl.sampler);
+    glSamplerParameteri(gl.sampler, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glSamplerParameteri(gl.sampler, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glSamplerParameteri(gl.sampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glSamplerParameteri(gl.sampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    for (GLuint unit = 0; unit < 4; ++unit) glBindSampler(unit, gl.sampler);
     glDisable(GL_CULL_FACE);
     glDisable(GL_DEPTH_TEST);
+    return true;
+}
 
+}  // namespace
+
+bool OpenBareGl(BareGlElimination& gl, const std::string& effectSource, const std::vector<float>& matrix, int width,
+                int height, std::string& error)
+{
+    const EGLContext previous = eglGetCurrentContext();
+    const EGLDisplay previousDisplay = eglGetCurrentDisplay();
+    const bool ok = OpenInOwnContext(gl, effectSource, matrix, width, height, error);
+    if (previousDisplay != EGL_NO_DISPLAY) eglMakeCurrent(previousDisplay, EGL_NO_SURFACE, EGL_NO_SURFACE, previous);
+    return ok;
+}
+
+double RunBareGlElimination(BareGlElimination& gl, std::vector<float>& lastRow)
+{
+    ContextSwitch use(gl.display, gl.context);
+    const int width = gl.width, height = gl.height;
+    const float w = static_cast<float>(width), h = static_cast<float>(height);
     const std::vector<float> zeros(static_cast<size_t>(width) * height, 0.0f);
-    result.milliseconds = 1e300;
-    for (int rep = 0; rep < reps; ++rep) {
-        GLuint matrixTexture = MakeTarget(width, height, matrix.data());
-        GLuint matrixFramebuffer = MakeFramebuffer(matrixTexture);
-        glFinish();
+    GLuint matrixTexture = MakeTarget(width, height, gl.matrix.data());
+    GLuint matrixFramebuffer = MakeFramebuffer(matrixTexture);
+    glFinish();
 
-        const auto start = std::chrono::steady_clock::now();
-        GLuint factorTexture = MakeTarget(1, height, zeros.data());
-        GLuint factorFramebuffer = MakeFramebuffer(factorTexture);
-        GLuint pongTexture = MakeTarget(width, height, zeros.data());
-        GLuint pongFramebuffer = MakeFramebuffer(pongTexture);
-        GLuint in = matrixTexture, inFramebuffer = matrixFramebuffer;
-        for (int k = 0; k + 1 < height; ++k) {
-            Draw(row, factorFramebuffer, 1, height, w, h, static_cast<float>(k), {{"mytex", in}});
-            Draw(subMat, pongFramebuffer, width, height, w, h, static_cast<float>(k),
-                 {{"mytex", in}, {"mytexTemp", factorTexture}});
-            std::swap(in, pongTexture);
-            std::swap(inFramebuffer, pongFramebuffer);
-        }
-        glFinish();
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        result.milliseconds = std::min(result.milliseconds, ms);
-
-        result.lastRow.assign(static_cast<size_t>(width), 0.0f);
-        glBindFramebuffer(GL_FRAMEBUFFER, inFramebuffer);
-        glReadPixels(0, height - 1, width, 1, GL_RED, GL_FLOAT, result.lastRow.data());
-        const GLuint textures[] = {in, pongTexture, factorTexture};
-        const GLuint framebuffers[] = {inFramebuffer, pongFramebuffer, factorFramebuffer};
-        glDeleteFramebuffers(3, framebuffers);
-        glDeleteTextures(3, textures);
+    const auto start = std::chrono::steady_clock::now();
+    GLuint factorTexture = MakeTarget(1, height, zeros.data());
+    GLuint factorFramebuffer = MakeFramebuffer(factorTexture);
+    GLuint pongTexture = MakeTarget(width, height, zeros.data());
+    GLuint pongFramebuffer = MakeFramebuffer(pongTexture);
+    GLuint in = matrixTexture, inFramebuffer = matrixFramebuffer;
+    for (int k = 0; k + 1 < height; ++k) {
+        Draw(gl.row, factorFramebuffer, 1, height, w, h, static_cast<float>(k), {{"mytex", in}});
+        Draw(gl.subMat, pongFramebuffer, width, height, w, h, static_cast<float>(k),
+             {{"mytex", in}, {"mytexTemp", factorTexture}});
+        std::swap(in, pongTexture);
+        std::swap(inFramebuffer, pongFramebuffer);
     }
-    result.renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    glFinish();
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
-    glDeleteSamplers(1, &sampler);
-    glDeleteBuffers(1, &buffer);
-    glDeleteVertexArrays(1, &vertexArray);
-    eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    eglDestroyContext(display, context);
-    return result;
+    lastRow.assign(static_cast<size_t>(width), 0.0f);
+    glBindFramebuffer(GL_FRAMEBUFFER, inFramebuffer);
+    glReadPixels(0, height - 1, width, 1, GL_RED, GL_FLOAT, lastRow.data());
+    const GLuint textures[] = {in, pongTexture, factorTexture};
+    const GLuint framebuffers[] = {inFramebuffer, pongFramebuffer, factorFramebuffer};
+    glDeleteFramebuffers(3, framebuffers);
+    glDeleteTextures(3, textures);
+    return ms;
+}
+
+void CloseBareGl(BareGlElimination& gl)
+{
+    if (gl.context == EGL_NO_CONTEXT) return;
+    {
+        ContextSwitch use(gl.display, gl.context);
+        glDeleteSamplers(1, &gl.sampler);
+        glDeleteBuffers(1, &gl.buffer);
+        glDeleteVertexArrays(1, &gl.vertexArray);
+        glDeleteProgram(gl.row.program);
+        glDeleteProgram(gl.subMat.program);
+    }
+    eglDestroyContext(gl.display, gl.context);
+    gl.context = EGL_NO_CONTEXT;
 }
