@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "d3d9/d3dx_internal.h"
 #include "dx9/dx9_gpgpu.h"
 #include "dx9_fixture.h"
 #include "report/globals.h"
@@ -104,4 +105,27 @@ TEST_F(Dx9Test, OutputDataForms)
     std::stringstream integers;
     integers << std::ifstream(fileNameOut).rdbuf();
     EXPECT_EQ(integers.str(), "7, -8, 9, 10, 11, 12");
+}
+
+// Every pass gives back what it replaces or makes for itself: however many
+// calls, the object keeps one matrix texture and one effect, and nothing of
+// the device outlives the object.
+TEST_F(Dx9Test, RepeatedPassesKeepOneMatrixAndOneEffect)
+{
+    WriteInput(5, 4, std::vector<float>(20, 2.0f));
+    const long before = kd3d9::LiveGlObjects();
+    {
+        DX9gpgpu gpu;
+        gpu.InitDirect3D(hWnd);
+        gpu.InputData(fileNameIn, false, 0.0, 0.0);
+        gpu.RenderMulMat(5, 4, 3);
+        const long settled = kd3d9::LiveGlObjects();
+        for (int call = 0; call < 3; ++call) {
+            gpu.Render(5, 4);
+            gpu.RenderMulMat(5, 4, 3);
+            gpu.ReloadData();
+        }
+        EXPECT_EQ(kd3d9::LiveGlObjects(), settled);
+    }
+    EXPECT_EQ(kd3d9::LiveGlObjects(), before);
 }
