@@ -1,6 +1,7 @@
-// Figures of the CPU back-end: loading an input matrix file and the
-// elimination in both precisions, each against its plain counterpart run
-// on the same data in the same process, with a bit-identity check.
+// Figures of the CPU back-end: CPUgpgpu::InputData and CPUgpgpu::Compute in
+// both precisions (with --all-paths also every vector path of the kernel),
+// each against its plain counterpart run on the same data in the same
+// process, with a bit-identity check.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -8,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "cpu/cpu_gpgpu.h"
 #include "cpu/elimination.h"
-#include "cpu/matrix_loader.h"
 
 void PlainEliminate(float* data, int width, int height);
 void PlainEliminate(double* data, int width, int height);
@@ -36,30 +37,26 @@ void WriteInput(const std::string& path, int height) {
     std::fclose(f);
 }
 
+// The plain loading loop: each value scanned with "%f " and stored in the
+// pristine and the working array, "\n" after each row.
 std::vector<float> LoadPlain(const std::string& path, int& width, int& height) {
     std::FILE* f = std::fopen(path.c_str(), "r");
     if (std::fscanf(f, "%d %d\n", &width, &height) != 2) std::exit(1);
-    std::vector<float> m(static_cast<std::size_t>(width) * height);
+    const std::size_t count = static_cast<std::size_t>(width) * height;
+    std::vector<float> original(count);
+    std::vector<float> m(count);
     float temp = 0.0f;
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
             const int n = std::fscanf(f, "%f ", &temp);
             (void)n;
-            m[static_cast<std::size_t>(r) * width + c] = temp;
+            const std::size_t k = static_cast<std::size_t>(r) * width + c;
+            original[k] = temp;
+            m[k] = original[k];
         }
         const int n = std::fscanf(f, "\n");
         (void)n;
     }
-    std::fclose(f);
-    return m;
-}
-
-std::vector<float> LoadFast(const std::string& path, int& width, int& height) {
-    std::FILE* f = std::fopen(path.c_str(), "r");
-    if (std::fscanf(f, "%d %d\n", &width, &height) != 2) std::exit(1);
-    std::vector<float> m(static_cast<std::size_t>(width) * height);
-    float temp = 0.0f;
-    ScanMatrixValues(f, m.data(), m.size(), temp);
     std::fclose(f);
     return m;
 }
@@ -74,10 +71,20 @@ double BestOf(int runs, F&& f) {
     return best;
 }
 
+bool Blocked(float* m, int width, int height, EliminationPath path) {
+    std::vector<double> scratch(BlockedScratchElements(width));
+    return EliminateBlocked(m, width, height, path, scratch.data());
+}
+
+bool Blocked(double* m, int width, int height, EliminationPath path) { return EliminateBlocked(m, width, height, path); }
+
 template <class T>
-void BenchCompute(const char* label, const std::vector<float>& loaded, int width, int height, int runs,
-                  bool allPaths) {
-    std::vector<T> input(loaded.begin(), loaded.end());
+void BenchCompute(const char* label, const std::string& path, int runs, bool allPaths) {
+    CPUgpgpu<T> m;
+    m.InputData(path.c_str(), false);
+    const int width = m.width;
+    const int height = m.height;
+    const std::vector<T> input(m.dataOrig, m.dataOrig + static_cast<std::size_t>(width) * height);
     std::vector<T> plainResult;
     const double plain = BestOf(runs, [&] {
         plainResult = input;
@@ -85,22 +92,31 @@ void BenchCompute(const char* label, const std::vector<float>& loaded, int width
         PlainEliminate(plainResult.data(), width, height);
         return Seconds(t0, std::chrono::steady_clock::now());
     });
+    // What the program runs: Compute on the loaded object.
+    const double t = BestOf(runs, [&] {
+        m.ReloadData();
+        const auto t0 = std::chrono::steady_clock::now();
+        m.Compute();
+        return Seconds(t0, std::chrono::steady_clock::now());
+    });
+    const bool same = std::memcmp(m.data, plainResult.data(), plainResult.size() * sizeof(T)) == 0;
+    std::printf("  Compute %-6s %-8s %8.3f s   plain -march=native %8.3f s   ratio %.2f   %s\n", label,
+                EliminationPathName(BestEliminationPath()), t, plain, t / plain,
+                same ? "bit-identical" : "DIFFERENT");
+    if (!allPaths) return;
     for (int p = 0; p < kEliminationPathCount; ++p) {
         const EliminationPath path = static_cast<EliminationPath>(p);
         if (!EliminationPathSupported(path)) continue;
-        const bool best = path == BestEliminationPath();
-        if (!best && !allPaths) continue;
         std::vector<T> result;
-        const double t = BestOf(runs, [&] {
+        const double k = BestOf(runs, [&] {
             result = input;
             const auto t0 = std::chrono::steady_clock::now();
-            if (!EliminateBlocked(result.data(), width, height, path)) std::exit(2);
+            if (!Blocked(result.data(), width, height, path)) std::exit(2);
             return Seconds(t0, std::chrono::steady_clock::now());
         });
-        const bool same = std::memcmp(result.data(), plainResult.data(), result.size() * sizeof(T)) == 0;
-        std::printf("  compute %-6s %-8s %8.3f s   plain -march=native %8.3f s   ratio %.2f   %s%s\n", label,
-                    EliminationPathName(path), t, plain, t / plain, same ? "bit-identical" : "DIFFERENT",
-                    best ? "  (selected)" : "");
+        const bool pathSame = std::memcmp(result.data(), plainResult.data(), result.size() * sizeof(T)) == 0;
+        std::printf("    kernel %-6s %-8s %8.3f s   ratio %.2f   %s\n", label, EliminationPathName(path), k,
+                    k / plain, pathSame ? "bit-identical" : "DIFFERENT");
     }
 }
 
@@ -134,16 +150,19 @@ int main(int argc, char** argv) {
         });
         const double fastLoad = BestOf(runs, [&] {
             const auto t0 = std::chrono::steady_clock::now();
-            fastLoaded = LoadFast(path, width, height);
-            return Seconds(t0, std::chrono::steady_clock::now());
+            CPUgpgpu<float> m;
+            m.InputData(path.c_str(), false);
+            const double s = Seconds(t0, std::chrono::steady_clock::now());
+            fastLoaded.assign(m.data, m.data + static_cast<std::size_t>(m.width) * m.height);
+            return s;
         });
         const bool sameLoad = plainLoaded.size() == fastLoaded.size() &&
                               std::memcmp(plainLoaded.data(), fastLoaded.data(), plainLoaded.size() * 4) == 0;
-        std::printf("  load             %8.3f s   plain fscanf loop   %8.3f s   ratio %.2f   %s\n", fastLoad,
+        std::printf("  InputData        %8.3f s   plain fscanf loop   %8.3f s   ratio %.2f   %s\n", fastLoad,
                     plainLoad, fastLoad / plainLoad, sameLoad ? "bit-identical" : "DIFFERENT");
 
-        BenchCompute<float>("float", fastLoaded, width, height, runs, allPaths);
-        BenchCompute<double>("double", fastLoaded, width, height, runs, allPaths);
+        BenchCompute<float>("float", path, runs, allPaths);
+        BenchCompute<double>("double", path, runs, allPaths);
         std::remove(path.c_str());
     }
     return 0;

@@ -1,5 +1,6 @@
 // The preamble: empty report files, the input header, the run header, the
 // PRECCOMP size check and the host window.
+#include <climits>
 #include <cstdio>
 
 #include "globals.h"
@@ -9,13 +10,18 @@
 InputHeader ReadInputHeader() {
     FILE* file = std::fopen(fileNameIn, "r");
     if (!file) Help();
-    InputHeader header;
-    int fields = std::fscanf(file, "%d %d\n", &header.width, &header.height);
+    // Read wide, so that a number beyond the int range is refused rather
+    // than taken modulo 2^32.
+    long long width = 0, height = 0;
+    int fields = std::fscanf(file, "%lld %lld\n", &width, &height);
     std::fclose(file);
     // The elimination reads column i of every row for pivot i < height - 1,
     // so a matrix narrower than height - 1 columns cannot be worked on.
-    if (fields != 2 || header.width < 0 || header.height < 0 || header.width < header.height - 1)
+    if (fields != 2 || width < 0 || height < 0 || width > INT_MAX || height > INT_MAX || width < height - 1)
         Error("Input matrix file has an invalid header", true, 0);
+    InputHeader header;
+    header.width = static_cast<int>(width);
+    header.height = static_cast<int>(height);
     return header;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+
 // Forward phase of Gaussian elimination without pivoting, in place on a
 // row-major matrix of `height` rows and `width` columns (row stride `width`).
 //
@@ -29,7 +31,10 @@ EliminationPath BestEliminationPath();
 const char* EliminationPathName(EliminationPath path);
 
 // Cache-blocked elimination with the same result as EliminateReference.
-// Returns false, leaving `data` untouched, when the path is not supported
-// here or its scratch memory cannot be had.
-bool EliminateBlocked(float* data, int width, int height, EliminationPath path);
+// A float matrix needs BlockedScratchElements(width) doubles of `scratch`
+// (its pivot rows are widened there once per block); a double matrix needs
+// none. Returns false, leaving `data` untouched, when the path is not
+// supported here or the float scratch is missing.
+std::size_t BlockedScratchElements(int width);
+bool EliminateBlocked(float* data, int width, int height, EliminationPath path, double* scratch);
 bool EliminateBlocked(double* data, int width, int height, EliminationPath path);

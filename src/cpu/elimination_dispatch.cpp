@@ -1,7 +1,6 @@
 // Chooses the vector unit of the blocked elimination at run time, so that
 // one binary runs on every x86-64 processor and uses the widest unit there.
 #include <cstddef>
-#include <new>
 
 #include "cpu/elimination.h"
 #include "cpu/elimination_paths.h"
@@ -33,35 +32,32 @@ const char* EliminationPathName(EliminationPath path) {
     return "unknown";
 }
 
+std::size_t BlockedScratchElements(int width) {
+    return static_cast<std::size_t>(kBlockPivots) * static_cast<std::size_t>(width > 0 ? width : 0);
+}
+
 namespace {
 
 template <class T>
-bool RunBlocked(T* data, int width, int height, EliminationPath path) {
+bool RunBlocked(T* data, int width, int height, EliminationPath path, double* scratch) {
     if (!EliminationPathSupported(path)) return false;
     const int steps = EliminationSteps(width, height);
     if (steps == 0) return true;
-    // Float rows are widened once per block into this scratch; double rows
-    // are read where they lie.
-    double* scratch = nullptr;
-    if constexpr (sizeof(T) == sizeof(float)) {
-        scratch = new (std::nothrow) double[static_cast<std::size_t>(kBlockPivots) * static_cast<std::size_t>(width)];
-        if (!scratch) return false;
-    }
+    if (sizeof(T) == sizeof(float) && !scratch) return false;
     switch (path) {
         case EliminationPath::Baseline: EliminateBlockedBaseline(data, width, height, steps, scratch); break;
         case EliminationPath::Avx2: EliminateBlockedAvx2(data, width, height, steps, scratch); break;
         case EliminationPath::Avx512: EliminateBlockedAvx512(data, width, height, steps, scratch); break;
     }
-    delete[] scratch;
     return true;
 }
 
 }  // namespace
 
-bool EliminateBlocked(float* data, int width, int height, EliminationPath path) {
-    return RunBlocked(data, width, height, path);
+bool EliminateBlocked(float* data, int width, int height, EliminationPath path, double* scratch) {
+    return RunBlocked(data, width, height, path, scratch);
 }
 
 bool EliminateBlocked(double* data, int width, int height, EliminationPath path) {
-    return RunBlocked(data, width, height, path);
+    return RunBlocked(data, width, height, path, nullptr);
 }

@@ -116,10 +116,20 @@ void Scan(std::FILE* file, T* values, std::size_t count, float& temp) {
         ScanWithStream(file, values, count, temp);
         return;
     }
+    // Unusual text is scanned from a stream over the same bytes in memory:
+    // the same scanner as on the file, without a read from the file for
+    // every such value. Where no memory stream can be had, the file itself
+    // serves.
+    std::FILE* scanStream = nullptr;
+    long scanBase = 0;
+    char smallBuffer[64];
+
     const char* p = text;
     const char* end = text + size;
+    const char* streamAt = nullptr;  // where the scan stream stands, if it stands in the text
     std::size_t k = 0;
     for (; k < count; ++k) {
+        const char* beforeSpace = p;
         while (p < end && IsScanSpace(static_cast<unsigned char>(*p))) ++p;
         if (p == end) break;  // every further scan fails at the end of the file
         float value;
@@ -130,23 +140,35 @@ void Scan(std::FILE* file, T* values, std::size_t count, float& temp) {
             continue;
         }
         // Unusual text: the scan itself takes this element.
-        const long at = base + static_cast<long>(p - text);
-        std::fseek(file, at, SEEK_SET);
-        const int scanned = std::fscanf(file, "%f ", &temp);
-        const long after = std::ftell(file);
-        values[k] = static_cast<T>(temp);
-        if (after < 0) {  // lost the position: stay with the stream
-            ScanWithStream(file, values + k + 1, count - k - 1, temp);
-            std::free(text);
-            return;
+        if (!scanStream) {
+            scanStream = fmemopen(text, size, "r");
+            if (scanStream) {
+                // A seek drops the stream's buffer: keep it small.
+                std::setvbuf(scanStream, smallBuffer, _IOFBF, sizeof smallBuffer);
+            } else {
+                scanStream = file;
+                scanBase = base;
+            }
         }
+        // The stream skips white space itself: no seek when it stands
+        // just before the white space in front of this element.
+        const long at = scanBase + static_cast<long>(p - text);
+        const bool positioned = streamAt == beforeSpace || std::fseek(scanStream, at, SEEK_SET) == 0;
+        const int scanned = positioned ? std::fscanf(scanStream, "%f ", &temp) : 0;
+        const long after = positioned ? std::ftell(scanStream) : -1;
+        values[k] = static_cast<T>(temp);
+        // A stream over a file or over memory never loses its position;
+        // should it, the rest repeats the value.
+        if (after < scanBase || after - scanBase > static_cast<long>(size)) break;
         if (scanned != 1 && after == at) {
             ++k;
             break;  // stuck on text the scan never takes: the rest repeats
         }
-        p = text + (after - base);
+        p = text + (after - scanBase);
+        streamAt = p;
     }
     for (; k < count; ++k) values[k] = static_cast<T>(temp);
+    if (scanStream && scanStream != file) std::fclose(scanStream);
     std::free(text);
 }
 

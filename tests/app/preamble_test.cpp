@@ -30,6 +30,9 @@ TEST_F(Preamble, InputHeaderIsCheckedBeforeUse) {
         {"12\n", false, 0, 0},
         {"12 x\n", false, 0, 0},
         {"", false, 0, 0},
+        {"2147483647 2147483647\n", true, 2147483647, 2147483647},
+        {"4294967301 3\n", false, 0, 0},  // beyond int: refused, not wrapped to 5
+        {"99999999999999999999 3\n", false, 0, 0},
     };
     std::snprintf(fileNameIn, TEXT_BUFFER_SIZE, "%s", "input.txt");
     for (const auto& c : cases) {

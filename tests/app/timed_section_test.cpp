@@ -1,5 +1,7 @@
 #include "timed_section.h"
 
+#include <unistd.h>
+
 #include <string>
 
 #include "scratch_folder.h"

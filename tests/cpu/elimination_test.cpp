@@ -25,6 +25,15 @@ bool SameBits(const std::vector<T>& a, const std::vector<T>& b) {
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0;
 }
 
+bool Blocked(std::vector<float>& m, int width, int height, EliminationPath path) {
+    std::vector<double> scratch(BlockedScratchElements(width));
+    return EliminateBlocked(m.data(), width, height, path, scratch.data());
+}
+
+bool Blocked(std::vector<double>& m, int width, int height, EliminationPath path) {
+    return EliminateBlocked(m.data(), width, height, path);
+}
+
 std::vector<EliminationPath> SupportedPaths() {
     std::vector<EliminationPath> paths;
     for (int p = 0; p < kEliminationPathCount; ++p)
@@ -38,7 +47,7 @@ std::vector<std::vector<T>> RunAllKernels(const std::vector<T>& m, int width, in
     std::vector<std::vector<T>> results{RunReference(m, width, height)};
     for (EliminationPath path : SupportedPaths()) {
         std::vector<T> copy = m;
-        EXPECT_TRUE(EliminateBlocked(copy.data(), width, height, path)) << EliminationPathName(path);
+        EXPECT_TRUE(Blocked(copy, width, height, path)) << EliminationPathName(path);
         results.push_back(copy);
     }
     return results;
@@ -164,7 +173,7 @@ void CheckAllPathsAgree(const ShapeCase& c) {
     const std::vector<T> reference = RunReference(m, c.width, c.height);
     for (EliminationPath path : SupportedPaths()) {
         std::vector<T> copy = m;
-        ASSERT_TRUE(EliminateBlocked(copy.data(), c.width, c.height, path));
+        ASSERT_TRUE(Blocked(copy, c.width, c.height, path));
         EXPECT_TRUE(SameBits(copy, reference))
             << EliminationPathName(path) << " differs for " << c.width << " x " << c.height;
     }

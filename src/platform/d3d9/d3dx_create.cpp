@@ -1,5 +1,7 @@
 // D3DXCreateTexture and D3DXCreateEffectFromFileA.
+#include <filesystem>
 #include <fstream>
+#include <new>
 #include <iterator>
 #include <sstream>
 
@@ -14,6 +16,8 @@
 namespace {
 
 bool ReadWholeFile(const char* path, std::string& contents) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;  // a folder opens, too
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::ostringstream text;
@@ -39,13 +43,10 @@ HRESULT WINAPI D3DXCreateTexture(LPDIRECT3DDEVICE9 pDevice, UINT Width, UINT Hei
     return pDevice->CreateTexture(Width, Height, 1, Usage, Format, Pool, ppTexture, nullptr);
 }
 
-HRESULT WINAPI D3DXCreateEffectFromFileA(LPDIRECT3DDEVICE9 pDevice, LPCSTR pSrcFile,
-                                         const D3DXMACRO* pDefines, LPD3DXINCLUDE, DWORD,
-                                         LPD3DXEFFECTPOOL, LPD3DXEFFECT* ppEffect,
-                                         LPD3DXBUFFER* ppCompilationErrors) {
-    if (ppCompilationErrors != nullptr) *ppCompilationErrors = nullptr;
-    if (ppEffect != nullptr) *ppEffect = nullptr;
-    if (pDevice == nullptr || pSrcFile == nullptr || ppEffect == nullptr) return D3DERR_INVALIDCALL;
+namespace {
+
+HRESULT CreateEffectFromFile(LPDIRECT3DDEVICE9 pDevice, LPCSTR pSrcFile, const D3DXMACRO* pDefines,
+                             LPD3DXEFFECT* ppEffect, LPD3DXBUFFER* ppCompilationErrors) {
     std::string source;
     if (!ReadWholeFile(pSrcFile, source)) return D3DXERR_INVALIDDATA;
     if (pDefines != nullptr && pDefines->Name != nullptr) {
@@ -70,7 +71,32 @@ HRESULT WINAPI D3DXCreateEffectFromFileA(LPDIRECT3DDEVICE9 pDevice, LPCSTR pSrcF
     HandBack(messages, ppCompilationErrors);
     return hr;
 #else
+    (void)pDevice;
+    (void)ppEffect;
+    (void)ppCompilationErrors;
     (void)HandBack;
     return E_NOTIMPL;
 #endif
+}
+
+}  // namespace
+
+// The include handler, flags and pool are not used: includes are read from
+// disk relative to the including file.
+HRESULT WINAPI D3DXCreateEffectFromFileA(LPDIRECT3DDEVICE9 pDevice, LPCSTR pSrcFile,
+                                         const D3DXMACRO* pDefines, LPD3DXINCLUDE, DWORD,
+                                         LPD3DXEFFECTPOOL, LPD3DXEFFECT* ppEffect,
+                                         LPD3DXBUFFER* ppCompilationErrors) {
+    if (ppCompilationErrors != nullptr) *ppCompilationErrors = nullptr;
+    if (ppEffect != nullptr) *ppEffect = nullptr;
+    if (pDevice == nullptr || pSrcFile == nullptr || ppEffect == nullptr) return D3DERR_INVALIDCALL;
+    try {
+        return CreateEffectFromFile(pDevice, pSrcFile, pDefines, ppEffect, ppCompilationErrors);
+    } catch (const std::bad_alloc&) {
+        if (ppEffect != nullptr && *ppEffect != nullptr) {
+            (*ppEffect)->Release();
+            *ppEffect = nullptr;
+        }
+        return E_OUTOFMEMORY;
+    }
 }

@@ -17,7 +17,14 @@ HRESULT Effect::Create(Device* device, const hlsl::Effect& desc, const std::stri
     if (!device->MakeCurrent()) return D3DERR_DEVICELOST;
     Effect* effect = new (std::nothrow) Effect(device);
     if (effect == nullptr) return E_OUTOFMEMORY;
-    if (!effect->Build(desc, fileName, errors)) {
+    bool built = false;
+    try {
+        built = effect->Build(desc, fileName, errors);
+    } catch (const std::bad_alloc&) {
+        effect->Release();
+        return E_OUTOFMEMORY;
+    }
+    if (!built) {
         effect->Release();
         return E_FAIL;
     }
@@ -35,7 +42,12 @@ HRESULT CreateEffectFromDescription(IDirect3DDevice9* device, const hlsl::Effect
     std::string text;
     Effect* created = nullptr;
     const HRESULT hr = Effect::Create(dev, effect, fileName, text, &created);
-    if (errors != nullptr) *errors += text;
+    if (errors != nullptr) {
+        try {
+            *errors += text;
+        } catch (const std::bad_alloc&) {
+        }
+    }
     *ppEffect = created;
     return hr;
 }

@@ -16,6 +16,7 @@ class Surface;
 
 constexpr int kTextureUnits = 16;
 constexpr int kRenderStateCount = 256;
+constexpr UINT kMaxPrimitiveCount = 0xFFFFF;  // reported in the caps
 
 class Device final : public IDirect3DDevice9 {
 public:
@@ -58,6 +59,7 @@ public:
     GLuint FixedVertexShader() const { return vertexShader_; }
     void UseProgram(GLuint program);
     void BindTexture(int unit, GLuint texture);
+    GLuint BoundTexture(int unit) const { return boundTextures_[unit]; }
     void BindSampler(int unit, GLuint sampler);
     void BindDrawFramebuffer(GLuint framebuffer);
     void ForgetTexture(GLuint texture);

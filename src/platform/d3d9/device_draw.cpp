@@ -1,5 +1,6 @@
 // Draws of pre-transformed vertices with the current effect pass.
 #include <cstring>
+#include <new>
 
 #include "device.h"
 #include "texture.h"
@@ -119,13 +120,18 @@ HRESULT Device::DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT PrimitiveCo
     if (fvf_ != kFvfTex1 && fvf_ != kFvfTex0) return D3DERR_INVALIDCALL;
     const bool hasTexCoord = fvf_ == kFvfTex1;
     if (VertexStreamZeroStride < (hasTexCoord ? 6u : 4u) * sizeof(float)) return D3DERR_INVALIDCALL;
+    if (PrimitiveCount > kMaxPrimitiveCount) return D3DERR_INVALIDCALL;
     GLenum mode = GL_TRIANGLES;
     const size_t count = VertexCount(PrimitiveType, PrimitiveCount, mode);
     if (count == 0) return D3DERR_INVALIDCALL;
     if (PrimitiveCount == 0) return D3D_OK;
     if (!MakeCurrent()) return D3DERR_DEVICELOST;
 
-    mappedVertices_.resize(count * kMappedVertexFloats);
+    try {
+        mappedVertices_.resize(count * kMappedVertexFloats);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     MapPretransformedVertices(pVertexStreamZeroData, count, VertexStreamZeroStride, hasTexCoord,
                               static_cast<float>(target_->Width()),
                               static_cast<float>(target_->Height()), mappedVertices_.data());

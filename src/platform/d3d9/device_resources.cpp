@@ -41,12 +41,15 @@ HRESULT Device::UpdateTexture(IDirect3DBaseTexture9* pSourceTexture,
     if (!MakeCurrent()) return D3DERR_DEVICELOST;
     const FormatInfo& f = src->FormatDesc();
     ClearGlErrors();
+    // Unit 0 may carry a pass's texture: it gets it back after the upload.
+    const GLuint passTexture = BoundTexture(0);
     BindTexture(0, dst->GlTexture());
     glPixelStorei(GL_UNPACK_ROW_LENGTH, static_cast<GLint>(src->HostPitch() / f.bytesPerPixel));
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, static_cast<GLsizei>(src->Width()),
                     static_cast<GLsizei>(src->Height()), f.pixelFormat, f.pixelType,
                     src->HostRows());
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    BindTexture(0, passTexture);
     const GLenum error = glGetError();
     if (error == GL_OUT_OF_MEMORY) return D3DERR_OUTOFVIDEOMEMORY;
     return error == GL_NO_ERROR ? D3D_OK : E_FAIL;

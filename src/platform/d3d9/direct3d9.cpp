@@ -70,7 +70,7 @@ HRESULT Direct3D9::GetDeviceCaps(UINT Adapter, D3DDEVTYPE DeviceType, D3DCAPS9* 
                                   D3DVTXPCAPS_DIRECTIONALLIGHTS | D3DVTXPCAPS_POSITIONALLIGHTS |
                                   D3DVTXPCAPS_LOCALVIEWER;
     pCaps->MaxSimultaneousTextures = 8;
-    pCaps->MaxPrimitiveCount = 0xFFFFF;
+    pCaps->MaxPrimitiveCount = kMaxPrimitiveCount;
     pCaps->MaxVertexIndex = 0xFFFFFF;
     pCaps->MaxStreams = 1;
     pCaps->VertexShaderVersion = D3DVS_VERSION(3, 0);

@@ -59,6 +59,7 @@ HRESULT Texture::InitDeviceMemory() {
     if (!device_->MakeCurrent()) return E_FAIL;
     ClearGlErrors();
     texture_ = GenTexture();
+    const GLuint passTexture = device_->BoundTexture(0);
     device_->BindTexture(0, texture_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
@@ -68,6 +69,7 @@ HRESULT Texture::InitDeviceMemory() {
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format_->internalFormat),
                  static_cast<GLsizei>(width_), static_cast<GLsizei>(height_), 0,
                  format_->pixelFormat, format_->pixelType, nullptr);
+    device_->BindTexture(0, passTexture);
     GLenum error = glGetError();
     if (error == GL_OUT_OF_MEMORY) return D3DERR_OUTOFVIDEOMEMORY;
     if (error != GL_NO_ERROR) return E_FAIL;

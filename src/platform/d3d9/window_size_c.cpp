@@ -5,9 +5,10 @@ extern "C" BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) __attribute__((we
 
 namespace kd3d9 {
 
-bool ClientSizeFromCLinkage(HWND window, RECT& rect) {
+bool ClientSizeFromCLinkage(HWND window, RECT& rect, bool& known) {
     if (&::GetClientRect == nullptr) return false;
-    return ::GetClientRect(window, &rect) != FALSE;
+    known = ::GetClientRect(window, &rect) != FALSE;
+    return true;
 }
 
 }  // namespace kd3d9

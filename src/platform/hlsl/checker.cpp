@@ -20,6 +20,18 @@ int Rank(Base b)
 
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
+// Where an expression starts in the source (the operator is where it is
+// recorded for binary forms).
+Loc StartLoc(const Expr* e)
+{
+    while (!e->args.empty() && (e->kind == ExprKind::Binary || e->kind == ExprKind::Assign ||
+                                e->kind == ExprKind::Member || e->kind == ExprKind::Index ||
+                                e->kind == ExprKind::Postfix || e->kind == ExprKind::Conditional ||
+                                e->kind == ExprKind::Comma))
+        e = e->args[0];
+    return e->loc;
+}
+
 bool IsComparison(const std::string& op)
 {
     return op == "<" || op == ">" || op == "<=" || op == ">=" || op == "==" || op == "!=";
@@ -283,7 +295,7 @@ Expr* Checker::CheckUnary(Expr* e)
         e->type = a->type;
     } else if (op == "++" || op == "--") {
         if (!a->lvalue) {
-            Error(e->loc, code::ConstLValue, Quote(op) + ": l-value specifies const object");
+            Error(StartLoc(a), code::ConstLValue, Quote(op) + ": l-value specifies const object");
             return Fail(e);
         }
         if (a->type.base == Base::Bool) {
@@ -342,7 +354,7 @@ Expr* Checker::CheckAssign(Expr* e)
     b = CheckExpr(b);
     if (a->type.IsError() || b->type.IsError()) return Fail(e);
     if (!a->lvalue) {
-        Error(e->loc, code::ConstLValue, Quote(e->name) + ": l-value specifies const object");
+        Error(StartLoc(a), code::ConstLValue, Quote(e->name) + ": l-value specifies const object");
         return Fail(e);
     }
     if (e->name != "=") {
@@ -450,7 +462,7 @@ Expr* Checker::CheckCall(Expr* e)
         }
         if (p->dir != ParamDir::In) {
             if (!e->args[i]->lvalue) {
-                Error(e->args[i]->loc, code::ConstLValue,
+                Error(StartLoc(e->args[i]), code::ConstLValue,
                       "'" + p->name + "': output parameter needs a writable argument");
                 return Fail(e);
             }

@@ -7,7 +7,7 @@
 // vertex shader for pre-transformed vertices:
 //   inputs   in vec4 kd_TEXCOORD0 .. kd_TEXCOORD7  (TEXCOORDn; unused ones are (0,0,0,1))
 //            in vec4 kd_COLOR0, kd_COLOR1          (diffuse (1,1,1,1), specular (0,0,0,0))
-//   outputs  layout(location = n) out vec4 kd_COLORn   (render target n)
+//   outputs  layout(location = n) out vec4 kd_TARGETn  (render target n; COLORn semantic)
 #include <cstdint>
 #include <functional>
 #include <optional>

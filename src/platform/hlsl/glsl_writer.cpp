@@ -609,7 +609,8 @@ bool Writer::Run(const Function& entryDecl, const std::vector<Expr*>& uniformArg
     auto output = [&](const std::string& semantic, const Type& t, const std::string& value, Loc where) {
         Semantic s = ParseSemantic(semantic);
         if ((s.name == "COLOR" || s.name == "SV_TARGET") && s.index < 4) {
-            std::string dst = "kd_COLOR" + std::to_string(s.index);
+            // Named apart from the kd_COLORn inputs; bound by location.
+            std::string dst = "kd_TARGET" + std::to_string(s.index);
             if (outDecl.insert(dst).second)
                 outputs += "layout(location = " + std::to_string(s.index) + ") out vec4 " + dst + ";\n";
             if (!t.IsNumeric() || t.shape == Shape::Matrix) {

@@ -107,8 +107,8 @@ public:
                     t.text += d;
                     Advance();
                 }
-                if (!closed) diag_.Error(t.loc, code::Syntax, "unterminated string literal");
-                t.kind = TokKind::String;
+                t.kind = closed ? TokKind::String : TokKind::Invalid;
+                if (!closed) t.text = "\"" + t.text;
             } else {
                 const char* match = nullptr;
                 for (const char* p : kPuncts) {
@@ -118,11 +118,11 @@ public:
                     }
                 }
                 if (!match) {
-                    diag_.Error(t.loc, code::Syntax,
-                                "syntax error: unexpected character '" + Printable(c) + "'");
+                    // Reported only if it survives preprocessing (it may sit in #if 0).
+                    t.kind = TokKind::Invalid;
+                    t.text = Printable(c);
                     Advance();
-                    space = true;
-                    if (diag_.Full()) break;
+                    out.push_back(std::move(t));
                     continue;
                 }
                 t.kind = TokKind::Punct;

@@ -15,6 +15,7 @@ enum class TokKind : uint8_t {
     FloatLit,
     String,
     Punct,
+    Invalid,   // a character that starts no token; reported where it is parsed
     MacroEnd,  // preprocessor-internal: marks where a macro's expansion ends
 };
 

@@ -123,6 +123,8 @@ private:
         std::string text = "syntax error: ";
         if (at.kind == TokKind::End)
             text += "unexpected end of file";
+        else if (at.kind == TokKind::Invalid)
+            text += at.text[0] == '"' ? "unterminated string literal" : "unexpected character '" + at.text + "'";
         else
             text += "unexpected " + std::string(at.kind == TokKind::Ident ? "token '" : "'") + at.text + "'";
         text += " (" + what + ")";
@@ -259,7 +261,8 @@ private:
     // field_decl := { modifier } type ident { '[' expr ']' } [':' semantic] ';'
     const StructDef* StructBody()
     {
-        Expect("struct");
+        ++p_;  // 'struct'
+
         m_.structs.emplace_back();
         StructDef* s = &m_.structs.back();
         s->loc = Tok().loc;
@@ -931,7 +934,7 @@ private:
             return e;
         }
         if (t.kind == TokKind::Ident) {
-            if (IsTypeName(t) && t.text != "struct") {
+            if (IsTypeName(t) && t.text != "struct" && (Is("(", 1) || Is("<", 1))) {
                 Expr* e = m_.NewExpr(ExprKind::Construct, t.loc);
                 e->type = ParseType();
                 if (!Is("(")) Fail(Tok(), "expected '(' after type");

@@ -5,6 +5,9 @@
 #include "winerror.h"
 
 typedef DWORD D3DCOLOR;
+#define D3DCOLOR_ARGB(a, r, g, b) \
+    ((D3DCOLOR)((((a) & 0xff) << 24) | (((r) & 0xff) << 16) | (((g) & 0xff) << 8) | ((b) & 0xff)))
+#define D3DCOLOR_XRGB(r, g, b) D3DCOLOR_ARGB(0xff, r, g, b)
 
 #define D3D_OK S_OK
 #define _FACD3D 0x876

@@ -161,3 +161,40 @@ TEST_F(DrawTest, DrawsNeedASceneAPassAndTheVertexFormat) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace d3d9test;
+using DrawInPassTest = DeviceFixture;
+
+// Uploads and new textures inside a pass leave the pass's textures bound.
+TEST_F(DrawInPassTest, UploadsInsideAPassKeepItsTextures) {
+    ID3DXEffect* effect = MakeEffect(device, SimpleEffect("kd_COLOR0 = texture(s, kd_TEXCOORD0.xy);"));
+    IDirect3DTexture9* source = MakeTexture(device, 2, 1, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
+    IDirect3DTexture9* other = MakeTexture(device, 2, 1, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
+    IDirect3DTexture9* target = MakeTexture(device, 2, 1, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
+    ASSERT_TRUE(effect && source && other && target);
+    Upload(device, source, 2, 1, {4, 5});
+    effect->SetTexture("tex", source);
+    IDirect3DSurface9* surface = nullptr;
+    target->GetSurfaceLevel(0, &surface);
+    device->SetRenderTarget(0, surface);
+    surface->Release();
+    const std::vector<Vertex> quad = TargetQuad(2, 1);
+    device->SetFVF(D3DFVF_XYZRHW | D3DFVF_TEX1);
+    device->BeginScene();
+    UINT passes = 0;
+    effect->Begin(&passes, 0);
+    effect->BeginPass(0);
+    Upload(device, other, 2, 1, {8, 9});
+    IDirect3DTexture9* fresh = MakeTexture(device, 3, 3, 0, D3DPOOL_DEFAULT);
+    EXPECT_EQ(device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad.data(), sizeof(Vertex)), D3D_OK);
+    effect->EndPass();
+    effect->End();
+    device->EndScene();
+    EXPECT_EQ(ReadBack(device, target, 2, 1), (std::vector<float>{4, 5}));
+    for (IUnknown* u : std::initializer_list<IUnknown*>{fresh, effect, source, other, target})
+        u->Release();
+}
+
+}  // namespace

@@ -148,13 +148,16 @@ TEST_F(EffectTest, BadGlslFailsWithText) {
 }
 
 TEST_F(EffectTest, MissingFileGivesInvalidDataAndNoText) {
-    ID3DXEffect* effect = reinterpret_cast<ID3DXEffect*>(1);
-    ID3DXBuffer* errors = reinterpret_cast<ID3DXBuffer*>(1);
-    EXPECT_EQ(D3DXCreateEffectFromFileA(device, "no_such_effect_file.fx", nullptr, nullptr, 0, nullptr,
-                                        &effect, &errors),
-              D3DXERR_INVALIDDATA);
-    EXPECT_EQ(effect, nullptr);
-    EXPECT_EQ(errors, nullptr);
+    for (const char* path : {"no_such_effect_file.fx", "."}) {
+        ID3DXEffect* effect = reinterpret_cast<ID3DXEffect*>(1);
+        ID3DXBuffer* errors = reinterpret_cast<ID3DXBuffer*>(1);
+        EXPECT_EQ(D3DXCreateEffectFromFileA(device, path, nullptr, nullptr, 0, nullptr, &effect,
+                                            &errors),
+                  D3DXERR_INVALIDDATA)
+            << path;
+        EXPECT_EQ(effect, nullptr);
+        EXPECT_EQ(errors, nullptr);
+    }
 }
 
 #ifdef KORDANE_HAVE_HLSL
@@ -175,6 +178,53 @@ TEST_F(EffectTest, CompileErrorsArriveAsText) {
     EXPECT_NE(std::strstr(text, "d3d9_test_compile_error.fx(1,"), nullptr) << text;
     EXPECT_NE(std::strstr(text, "error X"), nullptr) << text;
     errors->Release();
+}
+
+// An effect file written as for Direct3D runs through the compiler and the
+// stand-in: parameters by name, a point sampler, the cover triangle.
+TEST_F(EffectTest, EffectFileRunsAsWritten) {
+    const char* path = "d3d9_test_mulmat.fx";
+    std::ofstream(path)
+        << "texture mytex;\n"
+           "sampler mysampler = sampler_state { Texture = <mytex>; MinFilter = Point;\n"
+           "  MagFilter = Point; MipFilter = None; AddressU = Clamp; AddressV = Clamp; };\n"
+           "float4 COLOR1;\n"
+           "float4 MulMat(float2 uv : TEXCOORD0) : COLOR0 {\n"
+           "  float2 unused = COLOR1.xy;\n"
+           "  float3 narrowed = COLOR1;\n"  // implicit truncation: a warning only
+           "  return tex2D(mysampler, uv) * COLOR1.w;\n"
+           "}\n"
+           "technique poctyMulMat { pass P0 { CullMode = None; VertexShader = NULL;\n"
+           "  PixelShader = compile ps_2_0 MulMat(); } }\n";
+    ID3DXEffect* effect = nullptr;
+    ID3DXBuffer* messages = nullptr;
+    const HRESULT hr =
+        D3DXCreateEffectFromFileA(device, path, nullptr, nullptr, 0, nullptr, &effect, &messages);
+    std::remove(path);
+    ASSERT_EQ(hr, D3D_OK) << (messages ? static_cast<const char*>(messages->GetBufferPointer()) : "");
+    ASSERT_NE(effect, nullptr);
+    if (messages != nullptr) {
+        EXPECT_NE(std::strstr(static_cast<const char*>(messages->GetBufferPointer()), "warning"),
+                  nullptr);
+        messages->Release();
+    }
+    const int w = 5, h = 3;
+    IDirect3DTexture9* source = MakeTexture(device, w, h, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
+    IDirect3DTexture9* target = MakeTexture(device, w, h, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
+    ASSERT_TRUE(source && target);
+    std::vector<float> values;
+    for (int i = 0; i < w * h; ++i) values.push_back(static_cast<float>(i) - 4.5f);
+    Upload(device, source, w, h, values);
+    const D3DXVECTOR4 color1(static_cast<float>(w), static_cast<float>(h), 1.0f, 3.0f);
+    EXPECT_EQ(effect->SetVector(effect->GetParameterByName(nullptr, "COLOR1"), &color1), D3D_OK);
+    EXPECT_EQ(effect->SetTexture("mytex", source), D3D_OK);
+    EXPECT_EQ(effect->SetTechnique("poctyMulMat"), D3D_OK);
+    DrawStrip(device, effect, target, CoverTriangle(w, h));
+    for (float& v : values) v *= 3.0f;
+    EXPECT_EQ(ReadBack(device, target, w, h), values);
+    effect->Release();
+    source->Release();
+    target->Release();
 }
 #endif
 
