@@ -107,21 +107,31 @@ int main(int argc, char** argv)
 {
     bool bandwidth = false;
     std::vector<int> sizes;
-    int reps = 3;
+    int reps = 0;
     double peakGbs = 0;
+    std::string effectPath = KORDANE_EFFECT_SOURCE;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--bandwidth")) bandwidth = true;
         else if (!std::strcmp(argv[i], "--sizes") && i + 1 < argc) sizes = ParseSizes(argv[++i]);
         else if (!std::strcmp(argv[i], "--reps") && i + 1 < argc) reps = std::max(1, std::atoi(argv[++i]));
         else if (!std::strcmp(argv[i], "--peak-gbs") && i + 1 < argc) peakGbs = std::atof(argv[++i]);
+        else if (!std::strcmp(argv[i], "--effect") && i + 1 < argc) effectPath = argv[++i];
         else {
-            std::fprintf(stderr, "usage: %s [--bandwidth] [--sizes n,n] [--reps r] [--peak-gbs x]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--bandwidth] [--sizes n,n] [--reps r] [--peak-gbs x] [--effect file]\n", argv[0]);
             return 2;
         }
     }
     if (sizes.empty()) sizes = bandwidth ? std::vector<int>{4096} : std::vector<int>{500, 1000};
+    if (reps == 0) reps = bandwidth ? 1 : 3;
 
-    std::ifstream effectFile(KORDANE_EFFECT_SOURCE);
+    // Built elsewhere (a GPU machine), the source path may not exist: the
+    // repository's copy, relative to the working folder, stands in.
+    if (!std::filesystem::exists(effectPath)) effectPath = "src/dx9/kordane02_DX9.fx";
+    std::ifstream effectFile(effectPath);
+    if (!effectFile) {
+        std::fprintf(stderr, "no effect file at %s (use --effect)\n", effectPath.c_str());
+        return 1;
+    }
     std::stringstream effect;
     effect << effectFile.rdbuf();
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kd_dx9_bench";
