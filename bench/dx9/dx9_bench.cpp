@@ -2,8 +2,8 @@
 // and, in the same run, the same passes with the same shaders on bare
 // OpenGL. Prints one line per size.
 //
-//   dx9_bench [--sizes 500,1000] [--reps 2]      overhead of the stand-in
-//   dx9_bench --bandwidth [--sizes 4096] [--peak-gbs X]
+//   dx9_bench [--sizes 500,1000] [--reps 3]      overhead of the stand-in
+//   dx9_bench --bandwidth [--sizes 4096] [--reps 1] [--peak-gbs X]
 //                                                time and effective bandwidth
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the GPU elimination benchmark.
-#   bench/dx9/run                 n = 500 and 1000: the DX9 section's Render against the
+#   bench/dx9/run.sh                 n = 500 and 1000: the DX9 section's Render against the
 #                                 same passes on bare OpenGL, same run, same card
-#   bench/dx9/run --bandwidth     n = 4096: time and effective bandwidth beside the card's peak
+#   bench/dx9/run.sh --bandwidth     n = 4096: time and effective bandwidth beside the card's peak
 # Further arguments go to the program (--sizes n,n  --reps r  --peak-gbs x).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
