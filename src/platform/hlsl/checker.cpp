@@ -669,13 +669,30 @@ Expr* Checker::CheckCast(Expr* e)
         Error(e->loc, code::NotSupported, "non-float matrices are not supported");
         return Fail(e);
     }
-    if (e->type.base == Base::Struct && a->type.IsNumeric()) {
-        Error(e->loc, code::NotSupported, "casts to struct types are not supported");
-        return Fail(e);
-    }
+    if ((e->type.base == Base::Struct || e->type.IsArray()) && a->type.IsScalarLike()) return Splat(a, e->type);
     Expr* c = Coerce(a, e->type, true);
     if (c->type.IsError()) return Fail(e);
     if (c == a && !SameType(a->type, e->type)) return Wrap(a, e->type);
+    return c;
+}
+
+// (S)0: every component of a struct or array set from one scalar.
+Expr* Checker::Splat(Expr* scalar, const Type& to)
+{
+    if (to.IsNumeric()) return Coerce(scalar, to, true);
+    Expr* c = m_.NewExpr(ExprKind::Construct, scalar->loc);
+    c->type = to;
+    if (to.IsArray()) {
+        for (int i = 0; i < to.arraySize; ++i) c->args.push_back(Splat(scalar, to.Element()));
+    } else if (to.base == Base::Struct) {
+        for (const StructField& f : to.structDef->fields) c->args.push_back(Splat(scalar, f.type));
+    } else {
+        Error(scalar->loc, code::CannotConvert,
+              "cannot convert from '" + TypeName(scalar->type) + "' to '" + TypeName(to) + "'");
+        return Fail(c);
+    }
+    for (Expr* a : c->args)
+        if (a->type.IsError()) return Fail(c);
     return c;
 }
 

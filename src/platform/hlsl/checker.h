@@ -47,6 +47,7 @@ private:
     Expr* CheckConstruct(Expr* e);
     Expr* CheckCast(Expr* e);
     Expr* CheckMember(Expr* e);
+    Expr* Splat(Expr* scalar, const Type& to);
     Expr* CheckIndex(Expr* e);
     Expr* CheckInitializer(Expr* init, const Type& to);
     Expr* InitializerFromLeaves(Expr* init, std::vector<Expr*>& leaves, const Type& to);

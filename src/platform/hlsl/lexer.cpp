@@ -153,24 +153,26 @@ private:
             while (pos_ < src_.size() && IsIdentChar(src_[pos_])) Advance();
             return TokKind::IntLit;
         }
-        while (pos_ < src_.size()) {
+        // digits [ '.' digits ] [ exponent ] [ suffix ]; "1.0.x" is 1.0 then .x
+        while (pos_ < src_.size() && IsDigit(src_[pos_])) Advance();
+        if (pos_ < src_.size() && src_[pos_] == '.') {
+            isFloat = true;
+            Advance();
+            while (pos_ < src_.size() && IsDigit(src_[pos_])) Advance();
+        }
+        char e = Peek(0);
+        if ((e == 'e' || e == 'E') && (IsDigit(Peek(1)) || ((Peek(1) == '+' || Peek(1) == '-') && IsDigit(Peek(2))))) {
+            isFloat = true;
+            Advance();
+            Advance();
+            while (pos_ < src_.size() && IsDigit(src_[pos_])) Advance();
+        }
+        // Suffix letters; anything else glued on makes the literal invalid,
+        // which the parser reports.
+        while (pos_ < src_.size() && IsIdentChar(src_[pos_])) {
             char c = src_[pos_];
-            if (IsDigit(c)) {
-                Advance();
-            } else if (c == '.') {
-                isFloat = true;
-                Advance();
-            } else if ((c == 'e' || c == 'E') &&
-                       (IsDigit(Peek(1)) || ((Peek(1) == '+' || Peek(1) == '-') && IsDigit(Peek(2))))) {
-                isFloat = true;
-                Advance();
-                Advance();
-            } else if (IsIdentChar(c)) {
-                if (c == 'f' || c == 'F' || c == 'h' || c == 'H') isFloat = true;
-                Advance();
-            } else {
-                break;
-            }
+            if (c == 'f' || c == 'F' || c == 'h' || c == 'H') isFloat = true;
+            Advance();
         }
         return isFloat ? TokKind::FloatLit : TokKind::IntLit;
     }

@@ -248,7 +248,8 @@ private:
 
     void Map(Token& t, const LineMap& map)
     {
-        t.loc.line += map.delta;
+        long long line = static_cast<long long>(t.loc.line) + map.delta;
+        t.loc.line = static_cast<int>(std::clamp(line, 0LL, 2147483647LL));
         t.loc.file = map.name;
         last_ = t.loc;
     }
@@ -534,7 +535,7 @@ private:
                         stack.pop_back();
                         if (!CollectArgs(stack, active, m, t, args)) return;
                     }
-                    if (++expansions_ > kMaxTokens) {
+                    if (++expansions_ > kMaxExpansions) {
                         Limit(t.loc, "too many macro expansions");
                         return;
                     }

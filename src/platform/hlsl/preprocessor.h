@@ -15,6 +15,7 @@ namespace hlsl {
 inline constexpr int kMaxIncludeDepth = 32;
 inline constexpr int kMaxMacroDepth = 64;
 inline constexpr size_t kMaxTokens = 1u << 20;
+inline constexpr size_t kMaxExpansions = 1u << 16;
 
 std::vector<Token> Preprocess(std::string_view source, const std::string& fileName,
                               const FileReader& readFile, Diagnostics& diag);

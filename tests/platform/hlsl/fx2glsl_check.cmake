@@ -38,6 +38,9 @@ foreach(f Twice.First Twice.Second Once.Only)
   endif()
 endforeach()
 
+# An output folder that cannot be made is an error.
+expect_run(1 multipass.fx -o multipass.fx/sub)
+
 # Warnings alone: exit 0, warning printed.
 expect_run(0 x3206_truncation.fx)
 if(NOT last_err MATCHES "x3206_truncation\\.fx\\([0-9]+,[0-9]+\\): warning X3206: ")
@@ -53,6 +56,13 @@ file(GLOB written ${OUT}/bad/*.frag)
 if(written)
   set(failures "${failures}shaders written for an effect with errors: ${written}\n")
 endif()
+
+# Passes whose files would share a name: refused, not overwritten.
+file(WRITE ${OUT}/twice.fx "float4 M() : COLOR0 { return 1; }
+technique T { pass P { PixelShader = compile ps_2_0 M(); } }
+technique T { pass P { PixelShader = compile ps_2_0 M(); } }
+")
+expect_run(1 ${OUT}/twice.fx -o ${OUT}/twice)
 
 if(failures)
   message(FATAL_ERROR "${failures}")

@@ -1,19 +1,22 @@
 # Writes the GLSL of every case that compiles with fx2glsl -o and checks each
 # fragment shader with glslangValidator. Cases that list an expected error
 # are skipped: they produce no shader.
-#   -DFX2GLSL=... -DGLSLANG=... -DCASES=dir -DOUT=dir
+# EXTRA names further effect files (the program's own), checked the same way.
+#   -DFX2GLSL=... -DGLSLANG=... -DCASES=dir -DOUT=dir [-DEXTRA=file;file]
 file(REMOVE_RECURSE ${OUT})
-file(GLOB cases RELATIVE ${CASES} ${CASES}/*.fx)
+file(GLOB cases ${CASES}/*.fx)
+list(APPEND cases ${EXTRA})
 set(failures "")
 set(checked 0)
 foreach(case ${cases})
-  file(STRINGS ${CASES}/${case} expected_errors REGEX "^[ \t]*//![ \t]*error[ \t]")
+  file(STRINGS ${case} expected_errors REGEX "^[ \t]*//![ \t]*error[ \t]")
   if(expected_errors)
     continue()
   endif()
-  string(REGEX REPLACE "\\.fx$" "" name ${case})
+  get_filename_component(name ${case} NAME_WE)
+  get_filename_component(dir ${case} DIRECTORY)
   execute_process(COMMAND ${FX2GLSL} ${case} -o ${OUT}/${name}
-    WORKING_DIRECTORY ${CASES} RESULT_VARIABLE rc ERROR_VARIABLE err)
+    WORKING_DIRECTORY ${dir} RESULT_VARIABLE rc ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
     list(APPEND failures "${case}: fx2glsl exit ${rc}\n${err}")
     continue()

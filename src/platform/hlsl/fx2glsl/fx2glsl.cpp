@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <string>
 
 #include "hlsl/effect.h"
@@ -33,12 +34,20 @@ bool WriteShaders(const hlsl::Effect& effect, const std::filesystem::path& dir)
         std::cerr << "fx2glsl: cannot create " << dir.string() << ": " << ec.message() << "\n";
         return false;
     }
+    // Two passes with the same technique and pass names would share a file;
+    // refuse rather than keep only the last one.
+    std::set<std::string> written;
     for (size_t t = 0; t < effect.techniques.size(); ++t) {
         const hlsl::TechniqueDesc& technique = effect.techniques[t];
         for (size_t p = 0; p < technique.passes.size(); ++p) {
             const hlsl::PassDesc& pass = technique.passes[p];
-            const std::filesystem::path file =
-                dir / (OutputName(technique.name, "technique", t) + "." + OutputName(pass.name, "pass", p) + ".frag");
+            const std::string fileName =
+                OutputName(technique.name, "technique", t) + "." + OutputName(pass.name, "pass", p) + ".frag";
+            if (!written.insert(fileName).second) {
+                std::cerr << "fx2glsl: two passes would both be written to " << fileName << "\n";
+                return false;
+            }
+            const std::filesystem::path file = dir / fileName;
             std::ofstream out(file, std::ios::binary);
             out << pass.fragmentGlsl;
             out.close();

@@ -166,9 +166,13 @@ private:
         if (k.text == "error" || k.text == "warning") {
             ExpectedDiagnostic d;
             d.error = k.text == "error";
-            std::string column;
-            if (!Word(k, d.code) || !Int(k, d.line) || !Word(k, column))
+            std::string line, column;
+            if (!Word(k, d.code) || !Word(k, line) || !Word(k, column))
                 return false;
+            if (line == "*")
+                d.line = kAnyLine;
+            else if (!ParseInt(line, d.line))
+                return Fail(k.line, "'" + line + "' is not a line");
             if (column == "*")
                 d.column = kAnyColumn;
             else if (!ParseInt(column, d.column))

@@ -36,7 +36,8 @@ struct Run {
     int ulps = 0;
 };
 
-// Marks a diagnostic column that is not compared ("*" in the case).
+// Mark a diagnostic line or column that is not compared ("*" in the case).
+constexpr int kAnyLine = -1;
 constexpr int kAnyColumn = -1;
 
 struct ExpectedDiagnostic {

@@ -54,7 +54,8 @@ std::string Num(float f)
 bool Same(const ExpectedDiagnostic& want, const std::string& caseFile, const hlsl::Diagnostic& got)
 {
     return want.error == (got.severity == hlsl::Severity::Error) && (want.code == "*" || want.code == got.code)
-           && (want.file.empty() ? caseFile : want.file) == got.file && want.line == got.line
+           && (want.file.empty() ? caseFile : want.file) == got.file
+           && (want.line == hlsltest::kAnyLine || want.line == got.line)
            && (want.column == hlsltest::kAnyColumn || want.column == got.column);
 }
 
@@ -77,7 +78,8 @@ bool CheckDiagnostics(const Case& c, const std::string& caseFile, const std::vec
         ok = false;
     }
     for (const ExpectedDiagnostic& d : want) {
-        std::cout << "FAIL: missing diagnostic: " << (d.file.empty() ? caseFile : d.file) << "(" << d.line << ","
+        std::cout << "FAIL: missing diagnostic: " << (d.file.empty() ? caseFile : d.file) << "("
+                  << (d.line == hlsltest::kAnyLine ? std::string("*") : std::to_string(d.line)) << ","
                   << (d.column == hlsltest::kAnyColumn ? std::string("*") : std::to_string(d.column))
                   << "): " << (d.error ? "error " : "warning ") << d.code << "\n";
         ok = false;
