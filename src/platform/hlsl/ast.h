@@ -25,6 +25,7 @@ struct StructField {
 struct StructDef {
     std::string name;
     Loc loc;
+    int depth = 1;  // nesting of struct members, bounded
     std::vector<StructField> fields;
 };
 
@@ -114,6 +115,8 @@ struct Var {
     std::vector<StateAssignment> samplerStates;
     int id = 0;               // unique, for local names in GLSL
     bool used = false;
+    bool hasConstValue = false;        // a const with a constant initialiser
+    std::vector<double> constValue;    // its components, folded once
 };
 
 struct Function {
@@ -153,6 +156,8 @@ struct TopLevel {
 struct Module {
     std::vector<TopLevel> items;
     std::vector<Technique> techniques;
+    // `PixelShader ps = compile ps_2_0 f();` globals, named by StateAssignment::name.
+    std::vector<StateAssignment> shaderVars;
 
     // Node storage; deques keep addresses stable.
     std::deque<Expr> exprs;

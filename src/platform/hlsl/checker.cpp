@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "intrinsics.h"
+#include "states.h"
 
 namespace hlsl {
 namespace {
@@ -126,6 +127,8 @@ Checker::Conv Checker::Classify(const Type& from, const Type& to) const
         if (to.IsScalarLike()) return sameBase && from.shape == to.shape ? Conv::Exact : Conv::Promote;
         return Conv::Splat;
     }
+    // A matrix and a vector of as many components convert row by row.
+    if (from.shape != to.shape && !to.IsScalarLike() && from.Count() == to.Count()) return Conv::Promote;
     if (from.shape == Shape::Vector) {
         if (to.IsScalarLike()) return Conv::Truncate;
         if (to.shape != Shape::Vector) return Conv::Impossible;
@@ -369,6 +372,12 @@ Expr* Checker::CheckAssign(Expr* e)
             Error(e->loc, code::NotSupported, Quote(e->name) + " on matrices is not supported");
             return Fail(e);
         }
+        // a op= b is a = (type of a)(a op b): the operation runs in the
+        // common base (int += float adds in float), in the shape of a.
+        Base opBase = IsBitwise(op) && t.base == Base::Bool ? Base::Int : t.base;
+        b = Coerce(b, a->type.WithBase(opBase));
+        e->type = a->type;
+        return e;
     }
     b = Coerce(b, a->type);
     e->type = a->type;
@@ -605,6 +614,58 @@ Expr* Checker::CheckIntrinsic(Expr* e)
         }
         for (Expr* x2 : a)
             if (x2->type.IsError()) return Fail(e);
+        return e;
+    }
+    case I::Mad: return elementwise(3, false);
+    case I::Ldexp: return elementwise(2, true);
+    case I::Faceforward: return elementwise(3, true);
+    case I::IsNan:
+    case I::IsInf:
+    case I::IsFinite:
+        if (!elementwise(1, true)->type.IsError()) e->type.base = Base::Bool;
+        return e;
+    case I::Determinant:
+        if (n != 1 || !numeric() || a[0]->type.shape != Shape::Matrix || a[0]->type.rows != a[0]->type.cols ||
+            a[0]->type.rows < 2)
+            return noMatch();
+        a[0] = Coerce(a[0], a[0]->type.WithBase(Base::Float));
+        e->type = Type::Scalar(Base::Float);
+        return e;
+    case I::AsFloat:
+    case I::AsInt:
+    case I::AsUint: {
+        if (n != 1 || !numeric() || a[0]->type.shape == Shape::Matrix || a[0]->type.base == Base::Bool) return noMatch();
+        Type t = a[0]->type.IsScalarLike() ? Type::Scalar(a[0]->type.base) : a[0]->type;
+        a[0] = Coerce(a[0], t);
+        e->type = t.WithBase(in == I::AsFloat ? Base::Float : in == I::AsInt ? Base::Int : Base::Uint);
+        return e;
+    }
+    case I::Refract: {
+        if (n != 3 || !numeric()) return noMatch();
+        Type t = Common(a[0]->type, a[1]->type, e->loc, "refract");
+        if (t.IsError() || t.shape == Shape::Matrix) return noMatch();
+        t.base = Base::Float;
+        a[0] = Coerce(a[0], t);
+        a[1] = Coerce(a[1], t);
+        a[2] = Coerce(a[2], Type::Scalar(Base::Float));
+        e->type = t;
+        return e;
+    }
+    case I::Sincos:
+    case I::Modf: {
+        size_t outs = in == I::Sincos ? 2 : 1;
+        if (n != outs + 1 || !numeric() || a[0]->type.shape == Shape::Matrix) return noMatch();
+        Type t = a[0]->type.IsScalarLike() ? Type::Scalar(Base::Float) : a[0]->type.WithBase(Base::Float);
+        a[0] = Coerce(a[0], t);
+        for (size_t i = 1; i < n; ++i) {
+            if (!a[i]->lvalue) {
+                Error(StartLoc(a[i]), code::ConstLValue, Quote(e->name) + ": output argument must be writable");
+                return Fail(e);
+            }
+            if (!(SameType(a[i]->type, t) || (a[i]->type.IsScalarLike() && t.IsScalarLike() && a[i]->type.base == t.base)))
+                return noMatch();
+        }
+        e->type = in == I::Sincos ? Type::Scalar(Base::Void) : t;
         return e;
     }
     case I::Tex2D:
@@ -917,6 +978,9 @@ void Checker::CheckVar(Var* v)
         Error(v->loc, code::CannotConvert, "'" + v->name + "': array dimensions must be given");
         v->type = Type{};
     }
+    if (v->isConst && v->init && !v->init->type.IsError() &&
+        (v->storage == Storage::Local || (v->storage == Storage::Global && v->isStatic)))
+        v->hasConstValue = ConstValue(v->init, v->constValue);
     if (v->isConst && !v->init && v->storage == Storage::Local)
         Error(v->loc, code::ConstLValue, "'" + v->name + "': const variable needs an initializer");
     Declare(v);
@@ -993,6 +1057,14 @@ void Checker::CheckStmt(Stmt* s)
 void Checker::CheckStruct(StructDef* s)
 {
     for (StructField& f : s->fields) {
+        if (f.type.base == Base::Struct && f.type.structDef) {
+            s->depth = std::max(s->depth, f.type.structDef->depth + 1);
+            if (s->depth > 16) {
+                Error(f.loc, code::LimitExceeded, "'" + f.name + "': structs nested too deeply");
+                f.type = Type{};
+                s->depth = 1;
+            }
+        }
         if (f.arraySize) {
             f.type.arraySize = ArraySize(f.arraySize);
             if (f.type.arraySize == 0) f.type = Type{};
@@ -1097,6 +1169,28 @@ void Checker::CheckRecursion()
     }
 }
 
+void Checker::CheckSamplerStates(const Var& v)
+{
+    SamplerDesc scratch;
+    for (const StateAssignment& a : v.samplerStates) {
+        if (Lower(a.name) == "texture") {
+            using V = StateAssignment::Value;
+            if (a.valueKind == V::Null) continue;
+            Var* t = a.valueKind == V::Ref || a.valueKind == V::Ident ? FindGlobal(a.ident) : nullptr;
+            if (a.valueKind != V::Ref && a.valueKind != V::Ident)
+                Error(a.valueLoc, code::CannotConvert, "Texture needs a texture variable");
+            else if (!t)
+                Error(a.valueLoc, code::Undeclared, "undeclared identifier '" + a.ident + "'");
+            else if (t->type.base != Base::Texture || t->type.IsArray())
+                Error(a.valueLoc, code::CannotConvert, "'" + a.ident + "' is not a texture");
+            continue;
+        }
+        std::string error;
+        if (!ApplySamplerState(a, scratch, error))
+            Error(error.rfind("unrecognized", 0) == 0 ? a.loc : a.valueLoc, code::Syntax, error);
+    }
+}
+
 void Checker::Run()
 {
     scopes_.clear();
@@ -1115,6 +1209,8 @@ void Checker::Run()
             CheckVar(v);
             if (v->hasSamplerState && v->type.base != Base::Sampler)
                 Error(v->loc, code::CannotConvert, "'" + v->name + "': sampler_state needs a sampler variable");
+            else if (v->hasSamplerState)
+                CheckSamplerStates(*v);
             break;
         }
         case TopLevel::Kind::Function: CheckFunction(item.function); break;

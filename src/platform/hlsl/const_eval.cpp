@@ -57,11 +57,12 @@ bool Checker::ConstValue(const Expr* e, std::vector<double>& out) const
     case ExprKind::BoolLit: out.push_back(static_cast<double>(e->intValue)); return true;
     case ExprKind::FloatLit: out.push_back(ToBase(e->number, Base::Float)); return true;
     case ExprKind::Name: {
+        // Folded when the constant was declared, so a long chain of
+        // constants costs no recursion here.
         const Var* v = e->var;
-        if (!v || !v->isConst || !v->init || (v->storage == Storage::Global && !v->isStatic) ||
-            v->storage == Storage::Param)
-            return false;
-        return ConstValue(v->init, out);
+        if (!v || !v->hasConstValue) return false;
+        out = v->constValue;
+        return true;
     }
     case ExprKind::Convert:
     case ExprKind::Cast:

@@ -102,10 +102,19 @@ private:
         PassDesc pd;
         pd.name = p.name;
         const StateAssignment* pixel = nullptr;
-        for (const StateAssignment& a : p.states) {
-            switch (PassStateClass(a.name)) {
+        bool badRef = false;
+        for (const StateAssignment& state : p.states) {
+            const StateAssignment* value = &state;
+            if (PassStateClass(state.name) == StateClass::Shader && state.valueKind == StateAssignment::Value::Ref)
+                value = ShaderVar(state);
+            if (!value) {
+                badRef = true;
+                continue;
+            }
+            const StateAssignment& a = *value;
+            switch (PassStateClass(state.name)) {
             case StateClass::Shader:
-                if (Lower(a.name) == "pixelshader") {
+                if (Lower(state.name) == "pixelshader") {
                     pixel = &a;
                 } else if (a.valueKind != StateAssignment::Value::Null) {
                     diag_.Error(a.loc, code::NotSupported,
@@ -128,6 +137,7 @@ private:
                 break;
             }
         }
+        if (badRef) return pd;
         if (!pixel || pixel->valueKind == StateAssignment::Value::Null) {
             diag_.Error(pixel ? pixel->loc : p.loc, code::NotSupported,
                         "fixed-function pixel processing is not supported: the pass needs "
@@ -174,6 +184,15 @@ private:
         }
         if (diag_.ErrorCount() == 0) WriteGlsl(m_, *entry, args, pixel->valueLoc, diag_, pd);
         return pd;
+    }
+
+    // The global shader variable a `PixelShader = (ps);` names.
+    const StateAssignment* ShaderVar(const StateAssignment& ref)
+    {
+        for (const StateAssignment& v : m_.shaderVars)
+            if (v.name == ref.ident) return &v;
+        diag_.Error(ref.valueLoc, code::Undeclared, "undeclared identifier '" + ref.ident + "'");
+        return nullptr;
     }
 
     Module& m_;

@@ -203,6 +203,7 @@ private:
 
     std::string Emit(const Expr* e);
     std::string EmitBinary(const Expr* e);
+    std::string BinaryText(const std::string& op, const std::string& a, const std::string& b, const Type& t);
     std::string EmitIntrinsic(const Expr* e);
     std::string EmitMember(const Expr* e);
     std::string Args(const Expr* e, size_t from = 0)
@@ -210,6 +211,36 @@ private:
         std::string s;
         for (size_t i = from; i < e->args.size(); ++i) s += (i > from ? ", " : "") + Emit(e->args[i]);
         return s;
+    }
+
+    // A zero of any declarable type: variables without an initialiser start
+    // at zero, as static globals do in HLSL.
+    std::string Zero(const Type& t)
+    {
+        if (t.IsArray()) {
+            std::string s = TypeText(t) + "[" + std::to_string(t.arraySize) + "](";
+            std::string element = Zero(t.Element());
+            for (int i = 0; i < t.arraySize; ++i) s += (i ? ", " : "") + element;
+            return s + ")";
+        }
+        if (t.base == Base::Struct) {
+            std::string s = StructName(t.structDef) + "(";
+            bool first = true;
+            for (const StructField& f : t.structDef->fields) {
+                s += (first ? "" : ", ") + Zero(f.type);
+                first = false;
+            }
+            return s + ")";
+        }
+        return Convert("0", Type::Scalar(Base::Int), t);
+    }
+
+    // " = zero;" after a declaration, or a loop for long arrays.
+    std::string ZeroFill(const std::string& name, const Type& t, int indent)
+    {
+        if (!t.IsArray() || t.arraySize <= 16) return " = " + Zero(t) + ";\n";
+        return ";\n" + std::string(static_cast<size_t>(indent), ' ') + "for (int kd_i = 0; kd_i < " +
+               std::to_string(t.arraySize) + "; ++kd_i) " + name + "[kd_i] = " + Zero(t.Element()) + ";\n";
     }
 
     // ---- statements ---------------------------------------------------
@@ -220,16 +251,16 @@ private:
         out.append(static_cast<size_t>(indent), ' ');
         out += Declaration(v->type, VarName(v));
         if (v->init)
-            out += " = " + Emit(v->init);
-        else if (v->type.IsNumeric())
-            out += " = " + Convert("0", Type::Scalar(Base::Int), v->type);
-        out += ";\n";
+            out += " = " + Emit(v->init) + ";\n";
+        else
+            out += ZeroFill(VarName(v), v->type, indent);
     }
 
     // ---- collection ---------------------------------------------------
-    void Collect(const Function* f);
-    void CollectGlobalsIn(const Expr* e);
-    void UseGlobal(const Var* v);
+    void Scan(const Expr* e);
+    void Collect();
+    std::vector<const Var*> globalQueue_;
+    std::vector<const Function*> functionQueue_;
 
     const Module& m_;
     Diagnostics& diag_;
@@ -239,39 +270,59 @@ private:
     std::string helpers_;
     std::vector<const Function*> order_;  // callees before callers
     std::unordered_set<const Function*> seen_;
-    std::vector<const Var*> globals_;
     std::unordered_set<const Var*> globalSet_;
 };
 
 const Function* Resolve(const Function* f) { return f->definition ? f->definition : f; }
 
-void Writer::UseGlobal(const Var* v)
-{
-    if (!globalSet_.insert(v).second) return;
-    if (v->init) CollectGlobalsIn(v->init);
-    globals_.push_back(v);
-}
-
-void Writer::CollectGlobalsIn(const Expr* e)
+// Records what an expression reads: globals and called functions.
+void Writer::Scan(const Expr* e)
 {
     if (!e) return;
-    if (e->kind == ExprKind::Name && e->var && e->var->storage == Storage::Global) UseGlobal(e->var);
-    if (e->kind == ExprKind::Call && e->function) Collect(Resolve(e->function));
-    for (const Expr* a : e->args) CollectGlobalsIn(a);
+    if (e->kind == ExprKind::Name && e->var && e->var->storage == Storage::Global) globalQueue_.push_back(e->var);
+    if (e->kind == ExprKind::Call && e->function) functionQueue_.push_back(Resolve(e->function));
+    for (const Expr* a : e->args) Scan(a);
 }
 
-void Writer::Collect(const Function* f)
+// Everything the pass needs: functions callees first (for GLSL's
+// declare-before-use) and the globals they read. Work lists rather than
+// recursion, so that long chains of calls or initialisers cannot exhaust
+// the stack.
+void Writer::Collect()
 {
-    if (!seen_.insert(f).second) return;
-    if (!f->body) {
-        Fail(f->loc, "'" + f->name + "': function is declared but has no body");
-        return;
+    while (!functionQueue_.empty() || !globalQueue_.empty()) {
+        if (!globalQueue_.empty()) {
+            const Var* v = globalQueue_.back();
+            globalQueue_.pop_back();
+            if (globalSet_.insert(v).second) Scan(v->init);
+            continue;
+        }
+        const Function* root = functionQueue_.back();
+        functionQueue_.pop_back();
+        std::vector<std::pair<const Function*, size_t>> stack;
+        auto push = [&](const Function* f) {
+            f = Resolve(f);
+            if (!seen_.insert(f).second) return;
+            if (!f->body) {
+                Fail(f->loc, "'" + f->name + "': function is declared but has no body");
+                return;
+            }
+            stack.push_back({f, 0});
+        };
+        push(root);
+        while (!stack.empty()) {
+            const Function* f = stack.back().first;
+            size_t i = stack.back().second++;
+            if (i < f->callees.size()) {
+                push(f->callees[i]);
+                continue;
+            }
+            stack.pop_back();
+            for (const Var* v : f->globalsUsed) globalQueue_.push_back(v);
+            for (const Var* p : f->params) Scan(p->init);
+            order_.push_back(f);
+        }
     }
-    for (const Function* g : f->callees) Collect(Resolve(g));
-    for (const Var* v : f->globalsUsed) UseGlobal(v);
-    for (const Var* p : f->params)
-        if (p->init) CollectGlobalsIn(p->init);
-    order_.push_back(f);
 }
 
 std::string Writer::Emit(const Expr* e)
@@ -297,19 +348,13 @@ std::string Writer::Emit(const Expr* e)
         std::string a = Emit(e->args[0]), b = Emit(e->args[1]);
         if (e->name == "=") return "(" + a + " = " + b + ")";
         std::string op = e->name.substr(0, e->name.size() - 1);
-        Base base = e->type.base;
-        bool matrix = e->type.shape == Shape::Matrix;
-        const Type& t = e->type;
-        if (op == "*" && matrix) return "(" + a + " = matrixCompMult(" + a + ", " + b + "))";
-        if (base == Base::Int && (op == "/" || op == "%"))
-            Helper("kd_idiv", "int kd_idiv(int a, int b) { int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
-        if (op == "/" && base == Base::Int)
-            return "(" + a + " = " + ComponentWise("kd_div", t, {t, t}, "kd_idiv(a, b)") + "(" + a + ", " + b + "))";
-        if (op == "%" && base == Base::Int)
-            return "(" + a + " = " + ComponentWise("kd_mod", t, {t, t}, "a - b * kd_idiv(a, b)") + "(" + a + ", " + b + "))";
-        if (op == "%" && base == Base::Float)
-            return "(" + a + " = " + ComponentWise("kd_fmod", t, {t, t}, "a - b * trunc(a / b)") + "(" + a + ", " + b + "))";
-        return "(" + a + " " + e->name + " " + b + ")";
+        const Type& lhs = e->type;
+        const Type& opType = e->args[1]->type;
+        bool special = (op == "*" && lhs.shape == Shape::Matrix) || (opType.base == Base::Int && (op == "/" || op == "%")) ||
+                       (op == "%" && opType.base == Base::Float);
+        if (!special && opType.base == lhs.base) return "(" + a + " " + e->name + " " + b + ")";
+        std::string value = BinaryText(op, Convert(a, lhs, opType), b, opType);
+        return "(" + a + " = " + Convert(value, opType, lhs) + ")";
     }
     case ExprKind::Conditional: {
         const Type& t = e->type;
@@ -341,9 +386,12 @@ std::string Writer::Emit(const Expr* e)
 
 std::string Writer::EmitBinary(const Expr* e)
 {
-    std::string a = Emit(e->args[0]), b = Emit(e->args[1]);
-    const std::string& op = e->name;
-    const Type& t = e->args[0]->type;  // operand type
+    return BinaryText(e->name, Emit(e->args[0]), Emit(e->args[1]), e->args[0]->type);
+}
+
+// `a op b` with HLSL's meaning, both operands of type `t`.
+std::string Writer::BinaryText(const std::string& op, const std::string& a, const std::string& b, const Type& t)
+{
     bool vector = t.shape == Shape::Vector && t.cols > 1;
     if (op == "&&" || op == "||")
         return ComponentWise(op == "&&" ? "kd_and" : "kd_or", t, {t, t}, op == "&&" ? "a && b" : "a || b") + "(" + a + ", " + b + ")";
@@ -355,12 +403,10 @@ std::string Writer::EmitBinary(const Expr* e)
         if (it != cmp.end()) return it->second + "(" + a + ", " + b + ")";
     }
     if (op == "*" && t.shape == Shape::Matrix) return "matrixCompMult(" + a + ", " + b + ")";
-    if (op == "/" && t.base == Base::Int) {
-        Helper("kd_idiv", "int kd_idiv(int a, int b) { int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
-        return ComponentWise("kd_div", t, {t, t}, "kd_idiv(a, b)") + "(" + a + ", " + b + ")";
-    }
-    if (op == "%" && t.base == Base::Int) {
-        Helper("kd_idiv", "int kd_idiv(int a, int b) { int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
+    if (t.base == Base::Int && (op == "/" || op == "%")) {
+        // GLSL leaves negative operands open; HLSL truncates toward zero.
+        Helper("kd_idiv", "int kd_idiv(int a, int b) { if (b == 0) return -1; int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
+        if (op == "/") return ComponentWise("kd_div", t, {t, t}, "kd_idiv(a, b)") + "(" + a + ", " + b + ")";
         return ComponentWise("kd_mod", t, {t, t}, "a - b * kd_idiv(a, b)") + "(" + a + ", " + b + ")";
     }
     if (op == "%" && t.base == Base::Float)
@@ -432,6 +478,25 @@ std::string Writer::EmitIntrinsic(const Expr* e)
         Helper(key, "void kd_clip(" + TypeText(at) + " x) { if (" + test + ") discard; }\n");
         return "kd_clip(" + a(0) + ")";
     }
+    case I::Mad: return "(" + a(0) + " * " + a(1) + " + " + a(2) + ")";
+    case I::Ldexp: return "(" + a(0) + " * exp2(" + a(1) + "))";
+    case I::IsFinite: return ComponentWise("kd_isfinite", t, {e->args[0]->type}, "!isinf(a) && !isnan(a)") + "(" + a(0) + ")";
+    case I::AsFloat: {
+        Base from = e->args[0]->type.base;
+        return from == Base::Float ? a(0) : (from == Base::Int ? "intBitsToFloat(" : "uintBitsToFloat(") + a(0) + ")";
+    }
+    case I::AsInt:
+    case I::AsUint: {
+        Base from = e->args[0]->type.base;
+        if (from == Base::Float) return (in == I::AsInt ? "floatBitsToInt(" : "floatBitsToUint(") + a(0) + ")";
+        return Convert(a(0), e->args[0]->type, t);
+    }
+    case I::Sincos: {
+        const Type& xt = e->args[0]->type;
+        Helper("kd_sincos:" + TypeText(xt), "void kd_sincos(" + TypeText(xt) + " x, out " + TypeText(xt) + " s, out " +
+                                                 TypeText(xt) + " c) { s = sin(x); c = cos(x); }\n");
+        return "kd_sincos(" + Args(e) + ")";
+    }
     case I::Tex2D: return "texture(" + a(0) + ", " + a(1) + ")";
     case I::Tex2DLod: {
         std::string c = a(1);
@@ -500,8 +565,9 @@ void Writer::EmitStmt(const Stmt* s, int indent, std::string& out)
 bool Writer::Run(const Function& entryDecl, const std::vector<Expr*>& uniformArgs, Loc at, PassDesc& out)
 {
     const Function* entry = Resolve(&entryDecl);
-    Collect(entry);
-    for (const Expr* a : uniformArgs) CollectGlobalsIn(a);
+    functionQueue_.push_back(entry);
+    for (const Expr* a : uniformArgs) Scan(a);
+    Collect();
     if (!ok_) return false;
 
     // Function bodies first: they decide which helpers are needed.
@@ -545,7 +611,8 @@ bool Writer::Run(const Function& entryDecl, const std::vector<Expr*>& uniformArg
         if (v->isStatic) {
             globals += Declaration(v->type, name) + ";\n";
             if (v->init) init += "    " + name + " = " + Emit(v->init) + ";\n";
-            else if (v->type.IsNumeric()) init += "    " + name + " = " + Convert("0", Type::Scalar(Base::Int), v->type) + ";\n";
+            else if (v->type.IsArray() && v->type.arraySize > 16) init += ZeroFill(name, v->type, 4).substr(2);
+            else init += "    " + name + ZeroFill(name, v->type, 4);
             continue;
         }
         if (v->type.base == Base::Struct) {

@@ -10,7 +10,8 @@ const char* const kNames[] = {
     "sin", "sqrt", "trunc", "tan", "asin", "acos", "atan", "degrees", "radians", "ddx", "ddy", "fwidth",
     "normalize", "abs", "sign", "fmod", "pow", "step", "atan2", "lerp", "smoothstep", "max", "min", "clamp",
     "dot", "length", "distance", "all", "any", "cross", "mul", "clip", "transpose", "reflect", "tex2D",
-    "tex2Dlod", "tex2Dproj", "tex2Dbias", "tex2Dgrad",
+    "tex2Dlod", "tex2Dproj", "tex2Dbias", "tex2Dgrad", "mad", "determinant", "isnan", "isinf", "isfinite",
+    "asfloat", "asint", "asuint", "ldexp", "faceforward", "refract", "sincos", "modf",
 };
 static_assert(sizeof(kNames) / sizeof(kNames[0]) == static_cast<size_t>(Intrinsic::Count));
 }  // namespace

@@ -17,6 +17,7 @@ enum class Intrinsic : int {
     // reductions and the rest
     Dot, Length, Distance, All, Any, Cross, Mul, Clip, Transpose, Reflect,
     Tex2D, Tex2DLod, Tex2DProj, Tex2DBias, Tex2DGrad,
+    Mad, Determinant, IsNan, IsInf, IsFinite, AsFloat, AsInt, AsUint, Ldexp, Faceforward, Refract, Sincos, Modf,
     Count
 };
 

@@ -376,6 +376,13 @@ private:
             Expect(";");
             return;
         }
+        if (t.kind == TokKind::Ident && Tok(1).kind == TokKind::Ident &&
+            (t.text == "PixelShader" || t.text == "pixelshader" || t.text == "VertexShader" || t.text == "vertexshader")) {
+            // shader_var := ('PixelShader' | 'VertexShader') state
+            ++p_;
+            m_.shaderVars.push_back(State());
+            return;
+        }
         Modifiers mods = ParseModifiers();
         if (Tok().IsIdent("struct") && (Is("{", 1) || Is("{", 2))) {
             Type st = ParseType();
@@ -487,10 +494,12 @@ private:
         s.valueLoc = Tok().loc;
         if (Accept("<")) {
             s.valueKind = StateAssignment::Value::Ref;
+            s.valueLoc = Tok().loc;
             s.ident = ExpectIdent();
             Expect(">");
         } else if (Accept("(")) {
             s.valueKind = StateAssignment::Value::Ref;
+            s.valueLoc = Tok().loc;
             s.ident = ExpectIdent();
             Expect(")");
         } else if (IsId("compile")) {
@@ -691,6 +700,11 @@ private:
                                      at);
                 Expect(";");
                 return s;
+            }
+            if (t.text == "switch") {
+                diag_.Error(t.loc, code::NotSupported, "switch statements are not supported; use if/else");
+                ++errors_;
+                throw Abort{};
             }
             if (t.text == "return") {
                 ++p_;
