@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "intrinsics.h"
+#include "states.h"
 
 namespace hlsl {
 namespace {
@@ -126,6 +127,8 @@ Checker::Conv Checker::Classify(const Type& from, const Type& to) const
         if (to.IsScalarLike()) return sameBase && from.shape == to.shape ? Conv::Exact : Conv::Promote;
         return Conv::Splat;
     }
+    // A matrix and a vector of as many components convert row by row.
+    if (from.shape != to.shape && !to.IsScalarLike() && from.Count() == to.Count()) return Conv::Promote;
     if (from.shape == Shape::Vector) {
         if (to.IsScalarLike()) return Conv::Truncate;
         if (to.shape != Shape::Vector) return Conv::Impossible;
@@ -369,6 +372,12 @@ Expr* Checker::CheckAssign(Expr* e)
             Error(e->loc, code::NotSupported, Quote(e->name) + " on matrices is not supported");
             return Fail(e);
         }
+        // a op= b is a = (type of a)(a op b): the operation runs in the
+        // common base (int += float adds in float), in the shape of a.
+        Base opBase = IsBitwise(op) && t.base == Base::Bool ? Base::Int : t.base;
+        b = Coerce(b, a->type.WithBase(opBase));
+        e->type = a->type;
+        return e;
     }
     b = Coerce(b, a->type);
     e->type = a->type;
@@ -1097,6 +1106,28 @@ void Checker::CheckRecursion()
     }
 }
 
+void Checker::CheckSamplerStates(const Var& v)
+{
+    SamplerDesc scratch;
+    for (const StateAssignment& a : v.samplerStates) {
+        if (Lower(a.name) == "texture") {
+            using V = StateAssignment::Value;
+            if (a.valueKind == V::Null) continue;
+            Var* t = a.valueKind == V::Ref || a.valueKind == V::Ident ? FindGlobal(a.ident) : nullptr;
+            if (a.valueKind != V::Ref && a.valueKind != V::Ident)
+                Error(a.valueLoc, code::CannotConvert, "Texture needs a texture variable");
+            else if (!t)
+                Error(a.valueLoc, code::Undeclared, "undeclared identifier '" + a.ident + "'");
+            else if (t->type.base != Base::Texture || t->type.IsArray())
+                Error(a.valueLoc, code::CannotConvert, "'" + a.ident + "' is not a texture");
+            continue;
+        }
+        std::string error;
+        if (!ApplySamplerState(a, scratch, error))
+            Error(error.rfind("unrecognized", 0) == 0 ? a.loc : a.valueLoc, code::Syntax, error);
+    }
+}
+
 void Checker::Run()
 {
     scopes_.clear();
@@ -1115,6 +1146,8 @@ void Checker::Run()
             CheckVar(v);
             if (v->hasSamplerState && v->type.base != Base::Sampler)
                 Error(v->loc, code::CannotConvert, "'" + v->name + "': sampler_state needs a sampler variable");
+            else if (v->hasSamplerState)
+                CheckSamplerStates(*v);
             break;
         }
         case TopLevel::Kind::Function: CheckFunction(item.function); break;

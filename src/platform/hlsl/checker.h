@@ -62,6 +62,7 @@ private:
     Expr* Condition(Expr* e);
     void Declare(Var* v);
     void CheckRecursion();
+    void CheckSamplerStates(const Var& v);
 
     void Error(Loc at, const char* code, const std::string& text) { diag_.Error(at, code, text); }
     Expr* Fail(Expr* e)

@@ -203,6 +203,7 @@ private:
 
     std::string Emit(const Expr* e);
     std::string EmitBinary(const Expr* e);
+    std::string BinaryText(const std::string& op, const std::string& a, const std::string& b, const Type& t);
     std::string EmitIntrinsic(const Expr* e);
     std::string EmitMember(const Expr* e);
     std::string Args(const Expr* e, size_t from = 0)
@@ -297,19 +298,13 @@ std::string Writer::Emit(const Expr* e)
         std::string a = Emit(e->args[0]), b = Emit(e->args[1]);
         if (e->name == "=") return "(" + a + " = " + b + ")";
         std::string op = e->name.substr(0, e->name.size() - 1);
-        Base base = e->type.base;
-        bool matrix = e->type.shape == Shape::Matrix;
-        const Type& t = e->type;
-        if (op == "*" && matrix) return "(" + a + " = matrixCompMult(" + a + ", " + b + "))";
-        if (base == Base::Int && (op == "/" || op == "%"))
-            Helper("kd_idiv", "int kd_idiv(int a, int b) { int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
-        if (op == "/" && base == Base::Int)
-            return "(" + a + " = " + ComponentWise("kd_div", t, {t, t}, "kd_idiv(a, b)") + "(" + a + ", " + b + "))";
-        if (op == "%" && base == Base::Int)
-            return "(" + a + " = " + ComponentWise("kd_mod", t, {t, t}, "a - b * kd_idiv(a, b)") + "(" + a + ", " + b + "))";
-        if (op == "%" && base == Base::Float)
-            return "(" + a + " = " + ComponentWise("kd_fmod", t, {t, t}, "a - b * trunc(a / b)") + "(" + a + ", " + b + "))";
-        return "(" + a + " " + e->name + " " + b + ")";
+        const Type& lhs = e->type;
+        const Type& opType = e->args[1]->type;
+        bool special = (op == "*" && lhs.shape == Shape::Matrix) || (opType.base == Base::Int && (op == "/" || op == "%")) ||
+                       (op == "%" && opType.base == Base::Float);
+        if (!special && opType.base == lhs.base) return "(" + a + " " + e->name + " " + b + ")";
+        std::string value = BinaryText(op, Convert(a, lhs, opType), b, opType);
+        return "(" + a + " = " + Convert(value, opType, lhs) + ")";
     }
     case ExprKind::Conditional: {
         const Type& t = e->type;
@@ -341,9 +336,12 @@ std::string Writer::Emit(const Expr* e)
 
 std::string Writer::EmitBinary(const Expr* e)
 {
-    std::string a = Emit(e->args[0]), b = Emit(e->args[1]);
-    const std::string& op = e->name;
-    const Type& t = e->args[0]->type;  // operand type
+    return BinaryText(e->name, Emit(e->args[0]), Emit(e->args[1]), e->args[0]->type);
+}
+
+// `a op b` with HLSL's meaning, both operands of type `t`.
+std::string Writer::BinaryText(const std::string& op, const std::string& a, const std::string& b, const Type& t)
+{
     bool vector = t.shape == Shape::Vector && t.cols > 1;
     if (op == "&&" || op == "||")
         return ComponentWise(op == "&&" ? "kd_and" : "kd_or", t, {t, t}, op == "&&" ? "a && b" : "a || b") + "(" + a + ", " + b + ")";
@@ -355,12 +353,10 @@ std::string Writer::EmitBinary(const Expr* e)
         if (it != cmp.end()) return it->second + "(" + a + ", " + b + ")";
     }
     if (op == "*" && t.shape == Shape::Matrix) return "matrixCompMult(" + a + ", " + b + ")";
-    if (op == "/" && t.base == Base::Int) {
+    if (t.base == Base::Int && (op == "/" || op == "%")) {
+        // GLSL leaves negative operands open; HLSL truncates toward zero.
         Helper("kd_idiv", "int kd_idiv(int a, int b) { int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
-        return ComponentWise("kd_div", t, {t, t}, "kd_idiv(a, b)") + "(" + a + ", " + b + ")";
-    }
-    if (op == "%" && t.base == Base::Int) {
-        Helper("kd_idiv", "int kd_idiv(int a, int b) { int q = abs(a) / abs(b); return (a < 0) != (b < 0) ? -q : q; }\n");
+        if (op == "/") return ComponentWise("kd_div", t, {t, t}, "kd_idiv(a, b)") + "(" + a + ", " + b + ")";
         return ComponentWise("kd_mod", t, {t, t}, "a - b * kd_idiv(a, b)") + "(" + a + ", " + b + ")";
     }
     if (op == "%" && t.base == Base::Float)

@@ -487,10 +487,12 @@ private:
         s.valueLoc = Tok().loc;
         if (Accept("<")) {
             s.valueKind = StateAssignment::Value::Ref;
+            s.valueLoc = Tok().loc;
             s.ident = ExpectIdent();
             Expect(">");
         } else if (Accept("(")) {
             s.valueKind = StateAssignment::Value::Ref;
+            s.valueLoc = Tok().loc;
             s.ident = ExpectIdent();
             Expect(")");
         } else if (IsId("compile")) {
