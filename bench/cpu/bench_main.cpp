@@ -72,7 +72,7 @@ double BestOf(int runs, F&& f) {
 }
 
 bool Blocked(float* m, int width, int height, EliminationPath path) {
-    std::vector<double> scratch(BlockedScratchElements(width));
+    std::vector<double> scratch(BlockedScratchElements(width, height));
     return EliminateBlocked(m, width, height, path, scratch.data());
 }
 

@@ -109,6 +109,7 @@ bool RunOnBareGl(const Matrix& m, int pivots, Result& result) {
     glFinish();
 
     const auto start = Clock::now();
+    const double cpuStart = ProcessCpuSeconds();
     for (int k = 0; k < pivots; ++k) {
         const float fw = static_cast<float>(w), fh = static_cast<float>(h), fk = static_cast<float>(k);
         glUseProgram(row);
@@ -129,6 +130,7 @@ bool RunOnBareGl(const Matrix& m, int pivots, Result& result) {
     }
     glFinish();
     result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    result.cpuSeconds = ProcessCpuSeconds() - cpuStart;
 
     result.lastRow.assign(static_cast<size_t>(w), 0.0f);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, in.framebuffer);

@@ -17,8 +17,13 @@ struct Matrix {
     std::vector<float> values;  // row-major
 };
 
+// Processor time of the whole process, all driver threads included: on a
+// shared machine it tracks the work done better than the wall clock.
+double ProcessCpuSeconds();
+
 struct Result {
-    double seconds = 0;
+    double seconds = 0;     // wall clock
+    double cpuSeconds = 0;  // processor time
     std::vector<float> lastRow;
     std::string renderer;
     std::string error;

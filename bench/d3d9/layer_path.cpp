@@ -144,6 +144,7 @@ bool RunThroughLayer(const Matrix& m, int pivots, Result& result) {
                             {-0.5f, bottom, 0, 1, 0, 1},
                             {right, bottom, 0, 1, 1, 1}};
     const auto start = Clock::now();
+    const double cpuStart = ProcessCpuSeconds();
     device->BeginScene();
     for (int k = 0; k < pivots; ++k) {
         const D3DXVECTOR4 color1(static_cast<float>(w), static_cast<float>(h), 1.0f,
@@ -164,6 +165,7 @@ bool RunThroughLayer(const Matrix& m, int pivots, Result& result) {
     device->EndScene();
     device->Present(nullptr, nullptr, nullptr, nullptr);
     result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    result.cpuSeconds = ProcessCpuSeconds() - cpuStart;
     result.lastRow = LastRow(device, surfIn, w, h);
 
     effect->Release();

@@ -3,6 +3,7 @@
 // PRECCOMP, MULMAT.
 #include "cpu/cpu_gpgpu.h"
 #include "globals.h"
+#include "gpu_sections.h"
 #include "report.h"
 #include "run_context.h"
 #include "timed_section.h"
@@ -25,21 +26,6 @@ void RunCpuSection(const char* title) {
         },
         [](CPUgpgpu<T>& b) { b.Compute(); });
 }
-
-// ---- GPU sections --------------------------------------------------------
-// The Direct3D 9 back-end is not part of this build yet. Its three places in
-// the run are kept here, selected by their style bits, so that the back-end
-// only has to fill them in:
-//   RunDx9Section: title "DX9:\n", then the timed protocol with
-//     InitDirect3D(run.hWnd), LogInfo, InputData(fileNameIn, false, 0.0, 0.0),
-//     UpdateWindow(run.hWnd) and Render(run.headerWidth, run.headerHeight).
-//   RunPrecisionComparison: the adapter description, then six scales of the
-//     CPU double, CPU float and GPU probes.
-//   RunMulMatComparison: "CPU mul mat:\n" with ComputeMulMat(3) on a
-//     CPUgpgpu<float> that lives through "DX9 mul mat:\n" with RenderMulMat.
-void RunDx9Section(const RunContext&) {}
-void RunPrecisionComparison(const RunContext&) {}
-void RunMulMatComparison(const RunContext&) {}
 
 }  // namespace
 

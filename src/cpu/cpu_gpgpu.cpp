@@ -103,7 +103,7 @@ int64_t CPUgpgpu<T>::Compute() {
     std::memset(factor, 0, static_cast<std::size_t>(height > 0 ? height : 0) * sizeof(T));
     // Without its scratch the blocked kernel gives way to the plain loop.
     double* scratch = nullptr;
-    if constexpr (sizeof(T) == sizeof(float)) scratch = new (std::nothrow) double[BlockedScratchElements(width)];
+    if constexpr (sizeof(T) == sizeof(float)) scratch = new (std::nothrow) double[BlockedScratchElements(width, height)];
     const int rows = data ? height : 0;
 
     const DWORD start = GetTickCount();

@@ -31,10 +31,10 @@ EliminationPath BestEliminationPath();
 const char* EliminationPathName(EliminationPath path);
 
 // Cache-blocked elimination with the same result as EliminateReference.
-// A float matrix needs BlockedScratchElements(width) doubles of `scratch`
-// (its pivot rows are widened there once per block); a double matrix needs
-// none. Returns false, leaving `data` untouched, when the path is not
+// A float matrix needs BlockedScratchElements(width, height) doubles of
+// `scratch` (its pivot rows are widened there once per block); a double
+// matrix needs none. Returns false, leaving `data` untouched, when the path is not
 // supported here or the float scratch is missing.
-std::size_t BlockedScratchElements(int width);
+std::size_t BlockedScratchElements(int width, int height);
 bool EliminateBlocked(float* data, int width, int height, EliminationPath path, double* scratch);
 bool EliminateBlocked(double* data, int width, int height, EliminationPath path);

@@ -1,7 +1,5 @@
 // The blocked elimination built for the Avx512 vector unit.
 #define KD_LANES 8
-#ifndef KD_COL_VECTORS
 #define KD_COL_VECTORS 2
-#endif
 #define KD_PATH Avx512
 #include "cpu/elimination_blocked.inc"

@@ -32,8 +32,11 @@ const char* EliminationPathName(EliminationPath path) {
     return "unknown";
 }
 
-std::size_t BlockedScratchElements(int width) {
-    return static_cast<std::size_t>(kBlockPivots) * static_cast<std::size_t>(width > 0 ? width : 0);
+// One block of pivot rows, never more rows than there are steps.
+std::size_t BlockedScratchElements(int width, int height) {
+    const int steps = EliminationSteps(width, height);
+    const int rows = steps < kBlockPivots ? steps : kBlockPivots;
+    return static_cast<std::size_t>(rows) * static_cast<std::size_t>(width > 0 ? width : 0);
 }
 
 namespace {

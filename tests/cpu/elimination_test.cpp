@@ -26,7 +26,7 @@ bool SameBits(const std::vector<T>& a, const std::vector<T>& b) {
 }
 
 bool Blocked(std::vector<float>& m, int width, int height, EliminationPath path) {
-    std::vector<double> scratch(BlockedScratchElements(width));
+    std::vector<double> scratch(BlockedScratchElements(width, height));
     return EliminateBlocked(m.data(), width, height, path, scratch.data());
 }
 

@@ -125,7 +125,9 @@ TEST(LoaderMatchesScan, NulByteInsideTheValues) {
 
 // Fuzzed files: random runs of the characters that matter to a number scan.
 TEST(LoaderMatchesScan, FuzzedFiles) {
-    const std::string alphabet = "0123456789012345678901234567890123456789..--++eEeExXpPinfatyINFATY   \n\n\t\r";
+    const std::string alphabet =
+        std::string("0123456789012345678901234567890123456789..--++eEeExXpPinfatyINFATY()_   \n\n\t\r\v\f\xff") +
+        std::string(1, '\0');
     std::mt19937 gen(20261211);
     for (int file = 0; file < 400; ++file) {
         std::uniform_int_distribution<int> side(1, 6);
@@ -146,7 +148,9 @@ TEST(LoaderMatchesScan, FuzzedFiles) {
 TEST(LoaderMatchesScan, FuzzedTokens) {
     const std::vector<std::string> tokens = {"1", "0", "-3", "+4", "12.5", ".5", "5.", "1e3", "2E-5", "-0",
                                              "1e", "0x1A", "inf", "nan", "x", "-", ".", "1.2.3", "99999999",
-                                             "3.4e38", "3.5e38", "1e-45", "0.1", "1,5"};
+                                             "3.4e38", "3.5e38", "1e-45", "0.1", "1,5", "nan(abc)", "infinity",
+                                             "-inf", "1e+", "+.", "-.e1", "0x.8p1", "0x1P+3", "0x1p-149",
+                                             "1.5e-40", "123456789012345678901234567890"};
     const std::vector<std::string> gaps = {" ", "  ", "\n", " \n", "\t", ""};
     std::mt19937 gen(7);
     for (int file = 0; file < 300; ++file) {

@@ -192,8 +192,7 @@ HRESULT Effect::Begin(UINT* pPasses, DWORD Flags) {
     if (begun_ || current_ < 0) return D3DERR_INVALIDCALL;
     begun_ = true;
     restoreStates_ = (Flags & D3DXFX_DONOTSAVESTATE) == 0;
-    if (restoreStates_)
-        for (int s = 0; s < kRenderStateCount; ++s) savedStates_[s] = device_->RenderState(s);
+    savedStates_.clear();
     if (pPasses != nullptr)
         *pPasses = static_cast<UINT>(techniques_[static_cast<size_t>(current_)].passes.size());
     return D3D_OK;
@@ -205,7 +204,14 @@ HRESULT Effect::BeginPass(UINT Pass) {
     if (Pass >= technique.passes.size()) return D3DERR_INVALIDCALL;
     if (!device_->MakeCurrent()) return D3DERR_DEVICELOST;
     struct Pass& pass = technique.passes[Pass];
-    for (const StateSlot& s : pass.states) device_->SetRenderState(s.state, s.value);
+    for (const StateSlot& s : pass.states) {
+        if (restoreStates_) {
+            bool saved = false;
+            for (const StateSlot& old : savedStates_) saved = saved || old.state == s.state;
+            if (!saved) savedStates_.push_back({s.state, device_->RenderState(s.state)});
+        }
+        device_->SetRenderState(s.state, s.value);
+    }
     device_->UseProgram(pass.program);
     device_->SetPassProgram(pass.program);
     BindSamplers(pass);
@@ -237,9 +243,7 @@ HRESULT Effect::End() {
     if (activePass_ >= 0) EndPass();
     begun_ = false;
     if (restoreStates_)
-        for (int s = 0; s < kRenderStateCount; ++s)
-            if (device_->RenderState(s) != savedStates_[s])
-                device_->SetRenderState(static_cast<D3DRENDERSTATETYPE>(s), savedStates_[s]);
+        for (const StateSlot& old : savedStates_) device_->SetRenderState(old.state, old.value);
     return D3D_OK;
 }
 

@@ -101,7 +101,8 @@ private:
     bool begun_ = false;
     int activePass_ = -1;
     bool restoreStates_ = false;
-    DWORD savedStates_[kRenderStateCount] = {};
+    // Render states as they were before the first pass of this Begin changed them.
+    std::vector<StateSlot> savedStates_;
     std::vector<GLint> intScratch_;
 };
 

@@ -1,6 +1,7 @@
 // Building an effect from its compiled description: parameter storage, GL
 // sampler objects, and one linked program per pass.
 #include <cstring>
+#include <iterator>
 
 #include "d3dx_effect.h"
 #include "gl_objects.h"
@@ -152,6 +153,8 @@ bool Effect::Build(const hlsl::Effect& desc, const std::string& fileName, std::s
         }
         techniques_.push_back(std::move(t));
     }
+    // Never more saved states than named ones: BeginPass then cannot run out of memory.
+    savedStates_.reserve(std::size(kNamedStates));
     // The first technique is current until the application picks one.
     if (!techniques_.empty()) current_ = 0;
     return errors.size() == errorsBefore;

@@ -107,15 +107,17 @@ HRESULT Device::Init(UINT width, UINT height, D3DFORMAT backBufferFormat) {
 }
 
 Device::~Device() {
-    if (context_ != EGL_NO_CONTEXT && MakeCurrent()) {
-        SetTarget(nullptr);
-        if (backBuffer_ != nullptr) backBuffer_->ReleasePrivate();
-        for (VertexSlot& slot : vertexSlots_) {
-            DeleteBuffer(slot.buffer);
-            DeleteVertexArray(slot.vertexArray);
+    if (context_ != EGL_NO_CONTEXT) {
+        if (MakeCurrent()) {
+            SetTarget(nullptr);
+            if (backBuffer_ != nullptr) backBuffer_->ReleasePrivate();
+            for (VertexSlot& slot : vertexSlots_) {
+                DeleteBuffer(slot.buffer);
+                DeleteVertexArray(slot.vertexArray);
+            }
+            DeleteShader(vertexShader_);
         }
-        DeleteShader(vertexShader_);
-        DestroyGlContext(Adapter().display, context_);
+        DestroyGlContext(Adapter().display, context_);  // frees whatever is left with it
     }
     parent_->Release();
 }

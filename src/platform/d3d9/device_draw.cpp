@@ -100,11 +100,14 @@ void Device::BindVertices() {
         slot = &vertexSlots_[0];
         for (VertexSlot& s : vertexSlots_)
             if (s.lastUse < slot->lastUse) slot = &s;
+        // The copy may run out of memory: it goes first, so a slot never
+        // claims vertices its buffer does not hold.
+        slot->vertices.clear();
+        slot->vertices = mappedVertices_;
         glBindBuffer(GL_ARRAY_BUFFER, slot->buffer);
         glBufferData(GL_ARRAY_BUFFER,
                      static_cast<GLsizeiptr>(mappedVertices_.size() * sizeof(float)),
                      mappedVertices_.data(), GL_STREAM_DRAW);
-        slot->vertices = mappedVertices_;
     }
     slot->lastUse = drawCounter_;
     if (boundVertexArray_ != slot->vertexArray) {
@@ -129,17 +132,16 @@ HRESULT Device::DrawPrimitiveUP(D3DPRIMITIVETYPE PrimitiveType, UINT PrimitiveCo
 
     try {
         mappedVertices_.resize(count * kMappedVertexFloats);
+        MapPretransformedVertices(pVertexStreamZeroData, count, VertexStreamZeroStride, hasTexCoord,
+                                  static_cast<float>(target_->Width()),
+                                  static_cast<float>(target_->Height()), mappedVertices_.data());
+        BindVertices();
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
-    MapPretransformedVertices(pVertexStreamZeroData, count, VertexStreamZeroStride, hasTexCoord,
-                              static_cast<float>(target_->Width()),
-                              static_cast<float>(target_->Height()), mappedVertices_.data());
-
     BindDrawFramebuffer(target_->GlFramebuffer());
     UseProgram(passProgram_);
     if (statesDirty_) ApplyRenderStates();
-    BindVertices();
     glDrawArrays(mode, 0, static_cast<GLsizei>(count));
     return D3D_OK;
 }

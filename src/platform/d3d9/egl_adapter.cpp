@@ -1,5 +1,6 @@
 #include "egl_adapter.h"
 
+#include <dlfcn.h>
 #include <epoxy/gl.h>
 
 #include <cstring>
@@ -29,9 +30,17 @@ bool HasWord(const char* list, const char* word) {
     return false;
 }
 
+bool SoftwareRenderer(const std::string& renderer) {
+    for (const char* name : {"llvmpipe", "softpipe", "swrast"})
+        if (renderer.find(name) != std::string::npos) return true;
+    return false;
+}
+
 // Initialises the display of `device` and checks that it gives what the
-// stand-in needs; fills `info` from a short-lived context.
-bool TryDevice(EGLDeviceEXT device, AdapterInfo& info) {
+// stand-in needs; fills `info` from a short-lived context. A device that
+// claims to be hardware but renders in software (a driver falling back) is
+// refused when `hardware` is asked for.
+bool TryDevice(EGLDeviceEXT device, bool hardware, AdapterInfo& info) {
     EGLDisplay display = eglGetPlatformDisplayEXT(EGL_PLATFORM_DEVICE_EXT, device, nullptr);
     if (display == EGL_NO_DISPLAY) return false;
     EGLint major = 0, minor = 0;
@@ -58,14 +67,27 @@ bool TryDevice(EGLDeviceEXT device, AdapterInfo& info) {
         info.maxTextureSize = maxSize;
         info.mirrorClampToEdge =
             epoxy_gl_version() >= 44 || epoxy_has_gl_extension("GL_ARB_texture_mirror_clamp_to_edge");
-        ok = epoxy_gl_version() >= 33 && maxSize > 0;
+        ok = epoxy_gl_version() >= 33 && maxSize > 0 && !(hardware && SoftwareRenderer(info.renderer));
     }
     DestroyGlContext(display, context);
     if (!ok) eglTerminate(display);
     return ok;
 }
 
+// libepoxy ends the process when it cannot load EGL or GL; a machine without
+// them must see a null Direct3D object instead.
+bool LibrariesPresent() {
+    static const bool present = [] {
+        const bool egl = dlopen("libEGL.so.1", RTLD_LAZY | RTLD_LOCAL) != nullptr;
+        const bool gl = dlopen("libOpenGL.so.0", RTLD_LAZY | RTLD_LOCAL) != nullptr ||
+                        dlopen("libGL.so.1", RTLD_LAZY | RTLD_LOCAL) != nullptr;
+        return egl && gl;  // the handles stay open for libepoxy
+    }();
+    return present;
+}
+
 bool OpenFirstDevice(AdapterInfo& info) {
+    if (!LibrariesPresent()) return false;
     const char* clientExt = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     if (!HasWord(clientExt, "EGL_EXT_platform_device") ||
         !HasWord(clientExt, "EGL_EXT_device_enumeration"))
@@ -83,12 +105,14 @@ bool OpenFirstDevice(AdapterInfo& info) {
         (HasWord(devExt, "EGL_MESA_device_software") ? software : hardware).push_back(d);
     }
     for (EGLDeviceEXT d : hardware)
-        if (TryDevice(d, info)) return true;
-    for (EGLDeviceEXT d : software)
-        if (TryDevice(d, info)) {
-            info.software = true;
-            return true;
-        }
+        if (TryDevice(d, true, info)) return true;
+    // Software rendering: Mesa's software device, else whatever renders at all.
+    for (const std::vector<EGLDeviceEXT>* list : {&software, &hardware})
+        for (EGLDeviceEXT d : *list)
+            if (TryDevice(d, false, info)) {
+                info.software = true;
+                return true;
+            }
     return false;
 }
 

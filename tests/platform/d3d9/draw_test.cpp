@@ -52,6 +52,29 @@ TEST_F(DrawTest, TargetQuadGivesEachPixelItsTexelCentre) {
     coordV->Release();
 }
 
+// The factor pass draws the matrix-wide quad into a one-column target: only
+// column 0 is inside, and it receives u = 0.5 / width.
+TEST_F(DrawTest, WideQuadOnAOneColumnTarget) {
+    ID3DXEffect* coords =
+        MakeEffect(device, SimpleEffect("kd_COLOR0 = vec4(kd_TEXCOORD0.x * c.x + kd_TEXCOORD0.y * c.y);"));
+    ASSERT_NE(coords, nullptr);
+    const int h = 4;
+    IDirect3DTexture9* target = MakeTexture(device, 1, h, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
+    ASSERT_NE(target, nullptr);
+    for (int w : {2, 5, 501}) {
+        const D3DXVECTOR4 uOnly(1, 0, 0, 0), vOnly(0, 1, 0, 0);
+        coords->SetVector("c", &uOnly);
+        DrawStrip(device, coords, target, TargetQuad(w, h));
+        for (float u : ReadBack(device, target, 1, h)) EXPECT_NEAR(u * w, 0.5, 1e-3) << "width " << w;
+        coords->SetVector("c", &vOnly);
+        DrawStrip(device, coords, target, TargetQuad(w, h));
+        const std::vector<float> v = ReadBack(device, target, 1, h);
+        for (int y = 0; y < h; ++y) EXPECT_NEAR(v[y] * h, y + 0.5, 1e-3) << "width " << w;
+    }
+    coords->Release();
+    target->Release();
+}
+
 // The cover triangle reaches every pixel, and a point read at its coordinate
 // returns the pixel's own texel.
 TEST_F(DrawTest, CoverTriangleReachesEveryPixel) {
