@@ -3,6 +3,8 @@
 #include <cstdint>
 
 // Appends `note` to the report file (fileNameOut); an empty note empties it.
+// A report file that cannot be opened or written ends the run through Error
+// "Can't write the report file"; so do all writers below.
 void OutputNote(const char* note);
 
 // Adds one measured interval (ticks taken modulo 2^32); with print_and_null
@@ -11,11 +13,17 @@ void OutputTime(int64_t timeStart, int64_t timeEnd, bool print_and_null);
 
 // Formats `text` with `code` as its only argument, shows it in the "Error!"
 // box, sends it with the debug suffix to the debugger channel, and ends the
-// process with -1 when `end` is set.
+// process with -1 when `end` is set. Only the first int conversion of `text`
+// takes `code`; other percent signs are printed as they stand.
 void Error(const char* text, bool end, int code);
 
 // Shows the usage text in the "Help!" box and ends the process with 1.
 [[noreturn]] void Help();
+// The usage text that Help shows (518 characters).
+extern const char usageText[];
+
+// Empties the file `fileName` (opens it for writing and closes it).
+void EmptyReportFile(const char* fileName);
 
 // Appends one result line to `fileName` (or "output.txt" when null): the
 // values of the last of `h` rows of a `w`-column matrix, from column w - 4

@@ -1,0 +1,1 @@
+#error 100% broken, %d %s

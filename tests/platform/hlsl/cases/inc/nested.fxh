@@ -1,0 +1,1 @@
+#define NESTED_VALUE 4

@@ -1,0 +1,5 @@
+// Used by pp_include_error.fx: the error is reported in this file.
+float Broken()
+{
+    return missingName;
+}

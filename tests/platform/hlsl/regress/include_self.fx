@@ -1,0 +1,2 @@
+#include "include_self.fx"
+float a;

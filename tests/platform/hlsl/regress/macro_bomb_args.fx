@@ -1,0 +1,2 @@
+#define F(x) x x
+float y = F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(F(z))))))))))))))))))))))))))))))))))))))));
