@@ -956,8 +956,10 @@ void Checker::CheckVar(Var* v)
         Error(v->loc, code::NotSupported, "'" + v->name + "': non-float matrices are not supported");
         v->type = Type{};
     }
-    if (v->storage == Storage::Local && (v->type.base == Base::Sampler || v->type.base == Base::Texture)) {
-        Error(v->loc, code::NotSupported, "'" + v->name + "': local sampler and texture variables are not supported");
+    if (v->storage == Storage::Local &&
+        (v->type.base == Base::Sampler || v->type.base == Base::Texture || v->type.base == Base::String)) {
+        Error(v->loc, code::NotSupported,
+              "'" + v->name + "': local sampler, texture and string variables are not supported");
         v->type = Type{};
     }
     if (v->init) {
@@ -1094,6 +1096,10 @@ void Checker::CheckFunction(Function* f)
             Error(p->loc, code::NotSupported, "'" + p->name + "': non-float matrices are not supported");
             p->type = Type{};
         }
+        if (p->type.base == Base::Texture || p->type.base == Base::String) {
+            Error(p->loc, code::NotSupported, "'" + p->name + "': texture and string parameters are not supported");
+            p->type = Type{};
+        }
         if (p->type.base == Base::Sampler && p->dir != ParamDir::In) {
             Error(p->loc, code::NotSupported, "'" + p->name + "': samplers cannot be output parameters");
             p->type = Type{};
@@ -1101,6 +1107,11 @@ void Checker::CheckFunction(Function* f)
     }
     if (scopes_.size() == 1 && scopes_[0].count(f->name))
         Error(f->loc, code::Redefinition, "'" + f->name + "': redefinition");
+    if (f->returnType.base == Base::Sampler || f->returnType.base == Base::Texture ||
+        f->returnType.base == Base::String) {
+        Error(f->loc, code::NotSupported, "'" + f->name + "': functions cannot return samplers, textures or strings");
+        f->returnType = Type{};
+    }
 
     // Overloads: same parameter types name the same function.
     std::vector<Function*>& list = functions_[f->name];

@@ -248,6 +248,10 @@ private:
     void EmitLocal(const Var* v, int indent, std::string& out)
     {
         if (!Supported(v->type, v->loc)) return;
+        if (v->isStatic) {  // keeps its value from call to call: a global set once
+            staticLocals_.push_back(v);
+            return;
+        }
         out.append(static_cast<size_t>(indent), ' ');
         out += Declaration(v->type, VarName(v));
         if (v->init)
@@ -271,6 +275,7 @@ private:
     std::vector<const Function*> order_;  // callees before callers
     std::unordered_set<const Function*> seen_;
     std::unordered_set<const Var*> globalSet_;
+    std::vector<const Var*> staticLocals_;
 };
 
 const Function* Resolve(const Function* f) { return f->definition ? f->definition : f; }
@@ -648,6 +653,14 @@ bool Writer::Run(const Function& entryDecl, const std::vector<Expr*>& uniformArg
         }
         globals += "uniform " + Declaration(v->type, name) + ";\n";
         out.uniforms.push_back(UniformBinding{name, v->name, kind});
+    }
+
+    for (const Var* v : staticLocals_) {
+        std::string name = VarName(v);
+        globals += Declaration(v->type, name) + ";\n";
+        if (v->init) init += "    " + name + " = " + Emit(v->init) + ";\n";
+        else if (v->type.IsArray() && v->type.arraySize > 16) init += ZeroFill(name, v->type, 4).substr(2);
+        else init += "    " + name + ZeroFill(name, v->type, 4);
     }
 
     // Entry: inputs from the vertex stage, outputs to render targets.
