@@ -983,6 +983,11 @@ void Checker::CheckVar(Var* v)
     if (v->isConst && v->init && !v->init->type.IsError() &&
         (v->storage == Storage::Local || (v->storage == Storage::Global && v->isStatic)))
         v->hasConstValue = ConstValue(v->init, v->constValue);
+    if (v->isStatic && v->storage == Storage::Local && v->init && !v->init->type.IsError()) {
+        std::vector<double> ignored;
+        if (!ConstValue(v->init, ignored))
+            Error(v->init->loc, code::NotLiteral, "'" + v->name + "': initial value must be a literal expression");
+    }
     if (v->isConst && !v->init && v->storage == Storage::Local)
         Error(v->loc, code::ConstLValue, "'" + v->name + "': const variable needs an initializer");
     Declare(v);

@@ -404,9 +404,20 @@ private:
         macros_[name] = std::move(m);
     }
 
-    void Include(std::vector<Token>& toks, size_t i, size_t end, Loc at, const std::string& path, int depth)
+    void Include(std::vector<Token>& fileToks, size_t i, size_t end, Loc at, const std::string& path, int depth)
     {
         std::string target;
+        const std::vector<Token>* line = &fileToks;
+        std::vector<Token> expanded;
+        if (i < end && fileToks[i].kind == TokKind::Ident) {  // #include NAME, NAME a macro
+            std::vector<Token> copy(fileToks.begin() + static_cast<long>(i), fileToks.begin() + static_cast<long>(end));
+            std::vector<std::string> none;
+            Expand(copy, expanded, 0, none);
+            line = &expanded;
+            i = 0;
+            end = expanded.size();
+        }
+        const std::vector<Token>& toks = *line;
         if (i < end && toks[i].kind == TokKind::String) {
             target = toks[i].text;
         } else if (i < end && toks[i].Is("<")) {

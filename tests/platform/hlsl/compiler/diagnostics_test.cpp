@@ -62,6 +62,8 @@ TEST(Diagnostics, CodesAndPositions)
          {{E, "X3080", 1, 7}}},
         {"missing input semantic", "float4 PS(float2 uv) : COLOR { return uv.x; }", {{E, "X3502", 1, 18}}},
         {"missing output semantic", "float4 PS(float2 uv : TEXCOORD0) { return uv.x; }", {{E, "X3503", 1, 8}}},
+        {"static local needs a literal initial value",
+         "float4 PS(float x : TEXCOORD0) : COLOR { static float s = x; return s; }", {{E, "X3011", 1, 59}}},
         {"unknown input semantic", "float4 PS(float2 uv : NORMAL) : COLOR { return uv.x; }", {{E, "X4502", 1, 18}}},
     };
     for (const Case& c : cases) {

@@ -114,6 +114,7 @@ TEST(Preprocessor, IncludeIsRelativeToTheIncludingFileAndHonoursPragmaOnce)
     };
     EXPECT_EQ(Positions("#include \"inc/a.fxh\"\n#include \"inc/a.fxh\"\nM", files),
               "A@dir/inc/a.fxh:2:1 B@dir/inc/b.fxh:1:1 M@dir/main.fx:3:1");
+    EXPECT_EQ(Positions("#define HEADER \"inc/b.fxh\"\n#include HEADER", files), "B@dir/inc/b.fxh:1:1");
 }
 
 TEST(Preprocessor, ReportsDirectiveErrorsAtTheirPlace)
