@@ -14,7 +14,7 @@ namespace hlsl {
 // Limits that keep any input bounded in time and memory.
 inline constexpr int kMaxIncludeDepth = 32;
 inline constexpr int kMaxMacroDepth = 64;
-inline constexpr size_t kMaxTokens = 1u << 20;
+inline constexpr size_t kMaxTokens = 1u << 18;  // tokens after preprocessing
 inline constexpr size_t kMaxExpansions = 1u << 16;
 inline constexpr size_t kMaxSourceBytes = 4u << 20;  // per file
 
