@@ -46,13 +46,24 @@ void Diagnostics::Warning(Loc at, const char* code, std::string text)
 
 void Diagnostics::Add(Loc at, Severity s, const char* code, std::string text)
 {
-    if (list_.size() >= kMaxDiagnostics) {
-        if (!truncated_ && s == Severity::Error) {
-            truncated_ = true;
-            list_.back().text += " (further diagnostics suppressed)";
+    // Errors and warnings have separate caps, so that a flood of warnings
+    // never hides the error that made the compile fail.
+    const bool error = s == Severity::Error;
+    size_t& stored = error ? storedErrors_ : storedWarnings_;
+    if (stored >= kMaxDiagnostics) {
+        bool& noted = error ? errorsTruncated_ : warningsTruncated_;
+        if (!noted) {
+            noted = true;
+            for (auto it = list_.rbegin(); it != list_.rend(); ++it) {
+                if (it->severity == s) {
+                    it->text += error ? " (further errors suppressed)" : " (further warnings suppressed)";
+                    break;
+                }
+            }
         }
         return;
     }
+    ++stored;
     Diagnostic d;
     d.file = at.file < names_.size() ? names_[at.file] : std::string();
     d.line = at.line;

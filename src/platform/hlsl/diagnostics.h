@@ -54,9 +54,10 @@ public:
     void Warning(Loc at, const char* code, std::string text);
 
     int ErrorCount() const { return errors_; }
-    // Past this many diagnostics the rest are dropped and one note says so,
-    // so that no input makes the list grow without bound.
-    bool Full() const { return list_.size() >= kMaxDiagnostics; }
+    // Past this many errors, or this many warnings, the rest of that kind
+    // are dropped and one note says so, so that no input makes the list grow
+    // without bound. Full() tells the phases that further errors are lost.
+    bool Full() const { return storedErrors_ >= kMaxDiagnostics; }
     std::vector<Diagnostic> Take() { return std::move(list_); }
 
     static constexpr size_t kMaxDiagnostics = 100;
@@ -67,7 +68,10 @@ private:
     std::unordered_map<std::string, uint32_t> index_;
     std::vector<Diagnostic> list_;
     int errors_ = 0;
-    bool truncated_ = false;
+    size_t storedErrors_ = 0;
+    size_t storedWarnings_ = 0;
+    bool errorsTruncated_ = false;
+    bool warningsTruncated_ = false;
 };
 
 }  // namespace hlsl
