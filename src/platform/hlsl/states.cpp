@@ -126,6 +126,18 @@ bool Resolve(const StateAssignment& a, const StateInfo& info, uint32_t& out, std
     return false;
 }
 
+// A sampler state given as a number must be one of its named values: the
+// stand-in maps each name to a filter or address mode and has nothing to
+// map any other number to.
+bool ResolveListed(const StateAssignment& a, const StateInfo& info, uint32_t& out, std::string& error)
+{
+    if (!Resolve(a, info, out, error)) return false;
+    for (size_t i = 0; i < info.count; ++i)
+        if (info.values[i].value == out) return true;
+    error = "invalid value for state '" + a.name + "'";
+    return false;
+}
+
 }  // namespace
 
 std::string Lower(const std::string& s)
@@ -178,13 +190,13 @@ bool ApplySamplerState(const StateAssignment& a, SamplerDesc& desc, std::string&
     std::string l = Lower(a.name);
     uint32_t v = 0;
     if (l == "minfilter" || l == "magfilter" || l == "mipfilter") {
-        if (!Resolve(a, Enum(kFilter), v, error)) return false;
+        if (!ResolveListed(a, Enum(kFilter), v, error)) return false;
         Filter f = v == 0 ? Filter::None : v == 1 ? Filter::Point : v == 2 ? Filter::Linear : Filter::Anisotropic;
         (l == "minfilter" ? desc.minFilter : l == "magfilter" ? desc.magFilter : desc.mipFilter) = f;
         return true;
     }
     if (l == "addressu" || l == "addressv" || l == "addressw") {
-        if (!Resolve(a, Enum(kAddress), v, error)) return false;
+        if (!ResolveListed(a, Enum(kAddress), v, error)) return false;
         Address ad = v == 1 ? Address::Wrap : v == 2 ? Address::Mirror : v == 3 ? Address::Clamp
                    : v == 4 ? Address::Border : Address::MirrorOnce;
         (l == "addressu" ? desc.addressU : l == "addressv" ? desc.addressV : desc.addressW) = ad;
