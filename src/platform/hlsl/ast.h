@@ -56,6 +56,7 @@ struct Expr {
     Loc loc;
     std::string name;  // operator, identifier, member or function name
     std::vector<Expr*> args;
+    int height = 1;    // levels of the tree below and including this node
     Type type;         // checked type (for Construct/Cast: the target type from the parser)
     double number = 0; // literal value
     uint64_t intValue = 0;

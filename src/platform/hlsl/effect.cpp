@@ -1,5 +1,8 @@
 // CompileEffect: source text to the effect description, phase by phase.
+#include <pthread.h>
+
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <sstream>
 
@@ -213,7 +216,9 @@ bool ReadFileFromDisk(const std::string& path, std::string& contents)
     return true;
 }
 
-CompileResult CompileEffect(std::string_view source, const std::string& fileName, const FileReader& readFile)
+namespace {
+
+CompileResult CompileOnThisThread(std::string_view source, const std::string& fileName, const FileReader& readFile)
 {
     CompileResult result;
     Diagnostics diag;
@@ -230,6 +235,57 @@ CompileResult CompileEffect(std::string_view source, const std::string& fileName
     }
     result.diagnostics = diag.Take();
     return result;
+}
+
+// The parser, checker and GLSL writer recurse once per level of the
+// syntax tree. Their limits (kMaxParseDepth, kMaxExprHeight) take about 11
+// MiB of stack at worst, more than a thread is sure to have, so the compile
+// runs on a thread of its own with room to spare.
+constexpr size_t kCompileStackBytes = size_t(64) << 20;
+
+struct CompileJob {
+    std::string_view source;
+    const std::string* fileName;
+    const FileReader* readFile;
+    CompileResult result;
+    std::exception_ptr failure;
+};
+
+void* RunCompileJob(void* arg)
+{
+    CompileJob& job = *static_cast<CompileJob*>(arg);
+    try {
+        job.result = CompileOnThisThread(job.source, *job.fileName, *job.readFile);
+    } catch (...) {
+        job.failure = std::current_exception();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+CompileResult CompileEffect(std::string_view source, const std::string& fileName, const FileReader& readFile)
+{
+    CompileJob job{source, &fileName, &readFile, {}, nullptr};
+    pthread_attr_t attr;
+    pthread_t thread;
+    bool started = false;
+    if (pthread_attr_init(&attr) == 0) {
+        started = pthread_attr_setstacksize(&attr, kCompileStackBytes) == 0 &&
+                  pthread_create(&thread, &attr, RunCompileJob, &job) == 0;
+        pthread_attr_destroy(&attr);
+    }
+    if (!started) {
+        Diagnostics diag;
+        diag.Error(Loc{diag.AddName(fileName), 1, 1}, code::LimitExceeded,
+                   "out of memory: no thread for the compile");
+        CompileResult result;
+        result.diagnostics = diag.Take();
+        return result;
+    }
+    pthread_join(thread, nullptr);
+    if (job.failure) std::rethrow_exception(job.failure);
+    return std::move(job.result);
 }
 
 }  // namespace hlsl

@@ -120,7 +120,8 @@ using FileReader = std::function<bool(const std::string& path, std::string& cont
 bool ReadFileFromDisk(const std::string& path, std::string& contents);
 
 // Compiles effect source `source`, named `fileName` in diagnostics and used
-// to resolve #include "..." relative to it.
+// to resolve #include "..." relative to it. The compile runs on a thread of
+// its own with a large stack (readFile is called there); the caller waits.
 CompileResult CompileEffect(std::string_view source, const std::string& fileName,
                             const FileReader& readFile = ReadFileFromDisk);
 

@@ -137,6 +137,9 @@ private:
         if (++errors_ >= 20 || diag_.Full()) stop_ = true;
     }
 
+    // One level of real nesting (a bracket, a unary operator or cast, a
+    // statement inside another); the grammar functions in between do not
+    // count, so the limit is about the source, not about this parser.
     struct Depth {
         explicit Depth(Parser& p) : p_(p)
         {
@@ -152,25 +155,23 @@ private:
         Parser& p_;
     };
 
-    // A left-nested chain (a + b + c ..., a.x.y ...) builds a tree as deep
-    // as it is long; each link counts as one level of nesting.
-    struct ChainGuard {
-        explicit ChainGuard(Parser& p) : p_(p) {}
-        void Grow()
-        {
-            ++n_;
-            ++p_.depth_;
-            if (p_.depth_ > kMaxParseDepth) {
-                p_.stop_ = true;
-                p_.diag_.Error(p_.Tok().loc, code::LimitExceeded, "expression nested too deeply");
-                ++p_.errors_;
-                throw Abort{};
-            }
+    // Records the height of a node whose operands are set. A left-nested
+    // chain (a + b + c ..., a.x.y ...) is parsed in a loop but builds a tree
+    // as deep as it is long, and the later phases walk it recursively.
+    Expr* Sized(Expr* e)
+    {
+        int h = 0;
+        for (const Expr* a : e->args)
+            if (a && a->height > h) h = a->height;
+        e->height = h + 1;
+        if (e->height > kMaxExprHeight) {
+            stop_ = true;
+            diag_.Error(e->loc, code::LimitExceeded, "expression nested too deeply");
+            ++errors_;
+            throw Abort{};
         }
-        ~ChainGuard() { p_.depth_ -= n_; }
-        Parser& p_;
-        int n_ = 0;
-    };
+        return e;
+    }
 
     // Skips to the end of the current top-level declaration.
     void SyncTop()
@@ -445,8 +446,8 @@ private:
     // initializer := '{' initializer { ',' initializer } [','] '}' | assignment
     Expr* Initializer()
     {
-        Depth d(*this);
         if (Is("{")) {
+            Depth d(*this);
             Expr* list = m_.NewExpr(ExprKind::InitList, Next().loc);
             while (!Accept("}")) {
                 list->args.push_back(Initializer());
@@ -455,7 +456,7 @@ private:
                     break;
                 }
             }
-            return list;
+            return Sized(list);
         }
         return Assignment();
     }
@@ -631,11 +632,11 @@ private:
     //            | 'return' [expr] ';' | 'discard' ';' | ';' | declaration ';' | expr ';' )
     Stmt* Statement()
     {
-        Depth d(*this);
         SkipAttributes();
         const Token& t = Tok();
         Loc at = t.loc;
         if (t.Is("{")) return Block();
+        Depth d(*this);
         if (Accept(";")) return m_.NewStmt(StmtKind::Empty, at);
         if (t.kind == TokKind::Ident) {
             if (t.text == "if") {
@@ -738,14 +739,11 @@ private:
     // expr := assignment { ',' assignment }
     Expr* Expression()
     {
-        Depth d(*this);
         Expr* e = Assignment();
-        ChainGuard chain(*this);
         while (Is(",")) {
-            chain.Grow();
             Expr* c = m_.NewExpr(ExprKind::Comma, Next().loc);
             c->args = {e, Assignment()};
-            e = c;
+            e = Sized(c);
         }
         return e;
     }
@@ -767,7 +765,7 @@ private:
             Expr* e = m_.NewExpr(ExprKind::Assign, op.loc);
             e->name = op.text;
             e->args = {lhs, Assignment()};
-            return e;
+            return Sized(e);
         }
         return lhs;
     }
@@ -782,7 +780,7 @@ private:
             Expect(":");
             Expr* b = Assignment();
             e->args = {c, a, b};
-            return e;
+            return Sized(e);
         }
         return c;
     }
@@ -802,42 +800,40 @@ private:
     // precedence, low to high: || && | ^ & (== !=) (< > <= >=) (<< >>) (+ -) (* / %)
     Expr* Binary(int minPrec)
     {
-        Depth d(*this);
         Expr* lhs = Unary();
-        ChainGuard chain(*this);
         while (true) {
             int p = Precedence(Tok());
             if (p < minPrec) return lhs;
-            chain.Grow();
             const Token& op = Next();
             Expr* e = m_.NewExpr(ExprKind::Binary, op.loc);
             e->name = op.text;
             e->args = {lhs, Binary(p + 1)};
-            lhs = e;
+            lhs = Sized(e);
         }
     }
 
     // unary := ('+' | '-' | '!' | '~' | '++' | '--') unary | '(' type ')' unary | postfix
     Expr* Unary()
     {
-        Depth d(*this);
         const Token& t = Tok();
         if (t.Is("+") || t.Is("-") || t.Is("!") || t.Is("~") || t.Is("++") || t.Is("--")) {
+            Depth d(*this);
             ++p_;
             Expr* e = m_.NewExpr(ExprKind::Unary, t.loc);
             e->name = t.text;
             e->args = {Unary()};
-            return e;
+            return Sized(e);
         }
         if (t.Is("(") && IsTypeName(Tok(1))) {
             size_t save = p_;
             ++p_;
             Type type = ParseType();
             if (Accept(")")) {
+                Depth d(*this);
                 Expr* e = m_.NewExpr(ExprKind::Cast, t.loc);
                 e->type = type;
                 e->args = {Unary()};
-                return e;
+                return Sized(e);
             }
             p_ = save;
         }
@@ -848,28 +844,26 @@ private:
     Expr* Postfix()
     {
         Expr* e = Primary();
-        ChainGuard chain(*this);
         while (true) {
             const Token& t = Tok();
-            if (t.Is("[") || t.Is(".") || t.Is("++") || t.Is("--")) chain.Grow();
             if (t.Is("[")) {
                 ++p_;
                 Expr* i = m_.NewExpr(ExprKind::Index, t.loc);
                 i->args = {e, Expression()};
                 Expect("]");
-                e = i;
+                e = Sized(i);
             } else if (t.Is(".")) {
                 ++p_;
                 Expr* mbr = m_.NewExpr(ExprKind::Member, Tok().loc);
                 mbr->name = ExpectIdent();
                 mbr->args = {e};
-                e = mbr;
+                e = Sized(mbr);
             } else if (t.Is("++") || t.Is("--")) {
                 ++p_;
                 Expr* pf = m_.NewExpr(ExprKind::Postfix, t.loc);
                 pf->name = t.text;
                 pf->args = {e};
-                e = pf;
+                e = Sized(pf);
             } else {
                 return e;
             }
@@ -891,7 +885,6 @@ private:
     //          | '(' expr ')'
     Expr* Primary()
     {
-        Depth d(*this);
         const Token& t = Tok();
         if (t.kind == TokKind::IntLit) {
             ++p_;
@@ -950,14 +943,14 @@ private:
                 e->type = ParseType();
                 if (!Is("(")) Fail(Tok(), "expected '(' after type");
                 Arguments(e);
-                return e;
+                return Sized(e);
             }
             ++p_;
             if (Is("(")) {
                 Expr* e = m_.NewExpr(ExprKind::Call, t.loc);
                 e->name = t.text;
                 Arguments(e);
-                return e;
+                return Sized(e);
             }
             Expr* e = m_.NewExpr(ExprKind::Name, t.loc);
             e->name = t.text;

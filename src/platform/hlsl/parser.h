@@ -8,7 +8,13 @@
 
 namespace hlsl {
 
-inline constexpr int kMaxParseDepth = 200;
+// Levels of real nesting in the source: brackets, unary operators and
+// casts, statements inside statements. Each costs the parser and the later
+// phases a few stack frames.
+inline constexpr int kMaxParseDepth = 1024;
+// Height of one expression tree; a long flat chain such as a + b + c ...
+// is as high as it is long.
+inline constexpr int kMaxExprHeight = 16384;
 
 // Parses `tokens` (ended by a TokKind::End token) into `module`. Syntax
 // errors are reported and parsing resumes at the next declaration or

@@ -114,6 +114,46 @@ TEST(Diagnostics, ErrorAfterManyWarningsIsReported)
     EXPECT_LE(r.diagnostics.size(), 200u);
 }
 
+// Nesting is counted in the source's own terms: brackets, unary operators,
+// statements inside statements; a flat chain only makes the tree high.
+TEST(Diagnostics, NestingLimits)
+{
+    auto repeat = [](const std::string& s, int n) {
+        std::string r;
+        for (int i = 0; i < n; ++i) r += s;
+        return r;
+    };
+    auto shader = [](const std::string& body) {
+        return "float4 PS(float x : TEXCOORD0) : COLOR\n{\n" + body + "\n}" + kTechnique;
+    };
+    struct Case {
+        const char* name;
+        std::string src;
+        bool compiles;
+    };
+    const Case cases[] = {
+        {"256 nested parentheses", shader("return " + repeat("(", 256) + "x" + repeat(")", 256) + ";"), true},
+        {"1000 nested parentheses", shader("return " + repeat("(", 1000) + "x" + repeat(")", 1000) + ";"), true},
+        {"flat chain of 10000 terms", shader("return x" + repeat(" + x", 9999) + ";"), true},
+        {"500 nested blocks", shader(repeat("{", 500) + "return x;" + repeat("}", 500)), true},
+        {"500 nested ifs", shader(repeat("if (x > 0) ", 500) + "return 1; return 0;"), true},
+        {"500 unary minus", shader("return " + repeat("-(", 500) + "x" + repeat(")", 500) + ";"), true},
+        {"50000 nested parentheses", shader("return " + repeat("(", 50000) + "x" + repeat(")", 50000) + ";"), false},
+        {"50000 nested blocks", shader(repeat("{", 50000) + "return x;" + repeat("}", 50000)), false},
+        {"50000 nested calls", shader("return " + repeat("abs(", 50000) + "x" + repeat(")", 50000) + ";"), false},
+        {"50000 casts", shader("return " + repeat("(float)", 50000) + "x;"), false},
+        {"flat chain of 20000 terms", shader("return x" + repeat(" + x", 19999) + ";"), false},
+    };
+    for (const Case& c : cases) {
+        CompileResult r = Compile(c.src);
+        EXPECT_EQ(r.effect.has_value(), c.compiles) << c.name << "\n" << FormatDiagnostics(r.diagnostics);
+        if (!c.compiles) {
+            ASSERT_EQ(r.diagnostics.size(), 1u) << c.name << "\n" << FormatDiagnostics(r.diagnostics);
+            EXPECT_EQ(r.diagnostics[0].code, "X1010") << c.name;
+        }
+    }
+}
+
 // Hostile inputs end with an error, quickly and without unbounded growth.
 TEST(Diagnostics, LimitsHoldOnHostileInput)
 {
