@@ -3,6 +3,9 @@
 //   hlsl_case FILE.fx          a case (format in ../README.md)
 //   hlsl_case --survive FILE   any input: the compiler must return, with an
 //                              effect exactly when it reported no error
+//   hlsl_case --survive-generated NAME   the same for a large input built
+//                              here (generated_inputs.cpp)
+//   hlsl_case --write-generated NAME FILE   writes that input to FILE
 // Exit status 0 when the case passes, 1 otherwise. No usable GL fails.
 #include <cmath>
 #include <cstdint>
@@ -14,6 +17,7 @@
 #include "case_file.h"
 #include "gl_context.h"
 #include "gl_draw.h"
+#include "generated_inputs.h"
 #include "hlsl/effect.h"
 
 namespace {
@@ -147,14 +151,44 @@ bool ResultConsistent(const hlsl::CompileResult& result)
     return true;
 }
 
+int SurviveSource(const std::string& source, const std::string& file)
+{
+    const hlsl::CompileResult result = hlsl::CompileEffect(source, file);
+    std::cout << hlsl::FormatDiagnostics(result.diagnostics);
+    return ResultConsistent(result) ? 0 : 1;
+}
+
 int Survive(const std::string& file)
 {
     std::string source;
     if (!ReadWhole(file, source))
         return 1;
-    const hlsl::CompileResult result = hlsl::CompileEffect(source, file);
-    std::cout << hlsl::FormatDiagnostics(result.diagnostics);
-    return ResultConsistent(result) ? 0 : 1;
+    return SurviveSource(source, file);
+}
+
+int SurviveGenerated(const std::string& name)
+{
+    std::string source;
+    if (!hlsltest::GeneratedInput(name, source)) {
+        std::cout << "FAIL: no generated input named " << name << "\n";
+        return 1;
+    }
+    return SurviveSource(source, name);
+}
+
+// For looking at a generated input by hand.
+int WriteGenerated(const std::string& name, const std::string& file)
+{
+    std::string source;
+    if (!hlsltest::GeneratedInput(name, source)) {
+        std::cout << "FAIL: no generated input named " << name << "\n";
+        return 1;
+    }
+    FILE* f = std::fopen(file.c_str(), "wb");
+    const bool ok = f && std::fwrite(source.data(), 1, source.size(), f) == source.size();
+    if (f && std::fclose(f) != 0)
+        return 1;
+    return ok ? 0 : 1;
 }
 
 int RunCase(const std::string& file)
@@ -214,8 +248,13 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--survive") == 0)
         return Survive(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--survive-generated") == 0)
+        return SurviveGenerated(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "--write-generated") == 0)
+        return WriteGenerated(argv[2], argv[3]);
     if (argc != 2) {
-        std::cerr << "usage: hlsl_case FILE.fx | hlsl_case --survive FILE\n";
+        std::cerr << "usage: hlsl_case FILE.fx | hlsl_case --survive FILE | hlsl_case --survive-generated NAME"
+                     " | hlsl_case --write-generated NAME FILE\n";
         return 2;
     }
     const int rc = RunCase(argv[1]);
