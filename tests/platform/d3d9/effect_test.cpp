@@ -247,6 +247,63 @@ TEST_F(EffectTest, EffectFileRunsAsWritten) {
     source->Release();
     target->Release();
 }
+
+// Int, bool and matrix parameters reach the shader with their initial
+// values and with values set later: texel i of the target shows value i
+// (the int4, the bool, then the float2x3 row by row).
+TEST_F(EffectTest, IntBoolAndMatrixParametersUpload) {
+    const char* path = "d3d9_test_uniform_kinds.fx";
+    std::ofstream(path)
+        << "int4 counts = {3, -4, 5, -6};\n"
+           "bool flag = true;\n"
+           "float2x3 m = {1, 2, 3, 4, 5, 6};\n"
+           "float4 Show(float2 uv : TEXCOORD0) : COLOR0 {\n"
+           "  int i = (int)(uv.x * 11);\n"
+           "  float v[11] = {counts.x, counts.y, counts.z, counts.w, flag ? 1 : 0,\n"
+           "                 m[0][0], m[0][1], m[0][2], m[1][0], m[1][1], m[1][2]};\n"
+           "  return v[i];\n"
+           "}\n"
+           "technique t { pass p { PixelShader = compile ps_2_0 Show(); } }\n";
+    ID3DXEffect* effect = nullptr;
+    ID3DXBuffer* messages = nullptr;
+    const HRESULT hr =
+        D3DXCreateEffectFromFileA(device, path, nullptr, nullptr, 0, nullptr, &effect, &messages);
+    std::remove(path);
+    ASSERT_EQ(hr, D3D_OK) << (messages ? static_cast<const char*>(messages->GetBufferPointer()) : "");
+    if (messages) messages->Release();
+    ASSERT_NE(effect, nullptr);
+    const int w = 11;
+    IDirect3DTexture9* target = MakeTexture(device, w, 1, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT);
+    ASSERT_NE(target, nullptr);
+    ASSERT_EQ(effect->SetTechnique("t"), D3D_OK);
+
+    struct Case {
+        const char* what;
+        void (*set)(ID3DXEffect*);  // applied on top of the rows before
+        std::vector<float> want;
+    };
+    const Case cases[] = {
+        {"initial values", [](ID3DXEffect*) {}, {3, -4, 5, -6, 1, 1, 2, 3, 4, 5, 6}},
+        {"vector into int4, float into bool and matrix",
+         [](ID3DXEffect* e) {
+             const D3DXVECTOR4 v(7, -8, 9, -10);
+             EXPECT_EQ(e->SetVector("counts", &v), D3D_OK);
+             EXPECT_EQ(e->SetFloat("flag", 0.0f), D3D_OK);
+             EXPECT_EQ(e->SetFloat("m", 9.0f), D3D_OK);  // the first element, row 0 column 0
+         },
+         {7, -8, 9, -10, 0, 9, 2, 3, 4, 5, 6}},
+        {"any non-zero float is true",
+         [](ID3DXEffect* e) { EXPECT_EQ(e->SetFloat("flag", 0.25f), D3D_OK); },
+         {7, -8, 9, -10, 1, 9, 2, 3, 4, 5, 6}},
+    };
+    for (const Case& c : cases) {
+        c.set(effect);
+        DrawStrip(device, effect, target, TargetQuad(w, 1));
+        EXPECT_EQ(ReadBack(device, target, w, 1), c.want) << c.what;
+    }
+    effect->Release();
+    target->Release();
+}
 #endif
 
 }  // namespace
