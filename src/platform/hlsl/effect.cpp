@@ -240,8 +240,18 @@ CompileResult CompileOnThisThread(std::string_view source, const std::string& fi
 // The parser, checker and GLSL writer recurse once per level of the
 // syntax tree. Their limits (kMaxParseDepth, kMaxExprHeight) take about 11
 // MiB of stack at worst, more than a thread is sure to have, so the compile
-// runs on a thread of its own with room to spare.
+// runs on a thread of its own with room to spare. Address sanitizer builds
+// (the fuzzer) use about ten times as much stack per level.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KD_HLSL_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(KD_HLSL_ASAN)
+constexpr size_t kCompileStackBytes = size_t(512) << 20;
+#else
 constexpr size_t kCompileStackBytes = size_t(64) << 20;
+#endif
 
 struct CompileJob {
     std::string_view source;
