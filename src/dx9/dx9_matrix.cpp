@@ -30,7 +30,7 @@ IDirect3DTexture9* DX9gpgpu::CreateStagingTexture(int w, int h)
 
 void DX9gpgpu::InputData(const char* fileName, bool int_test, double a, double b)
 {
-    FILE* file = std::fopen(fileName, "r");
+    FILE* file = OpenInputFile(fileName);
     if (file == nullptr) Help();
 
     if (std::fscanf(file, "%d %d\n", &width, &height) != 2) {
