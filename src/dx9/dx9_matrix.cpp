@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "dx9_gpgpu.h"
+#include "dx9_helpers.h"
 #include "report/report.h"
 #include "report/report_file.h"
 
@@ -166,7 +167,7 @@ void DX9gpgpu::OutputData(IDirect3DSurface9* src, int w, int h, bool first_int, 
         FILE* file = OpenForAppend(fileName);
         for (int column = 0; column < w; ++column) {
             std::fprintf(file, column + 1 < w ? "%d, " : "%d",
-                         static_cast<int>(static_cast<double>(lastRow[column])));
+                         TruncateToInt(lastRow[column]));
         }
         CloseAfterAppend(file);
     } else {
