@@ -49,7 +49,7 @@ void RunPrecisionComparison(const RunContext& run)
     double a = 30.0;
     double b = 65.0;
     for (int scale = PROBE_SCALES; scale > 0; --scale) {
-        std::snprintf(buf, TEXT_BUFFER_SIZE, "=====%.4f x %.4f===== ( DOUBLE / FLOAT / DX9 ) \n", a, b);
+        _snprintf_s(buf, TEXT_BUFFER_SIZE, _TRUNCATE, "=====%.4f x %.4f===== ( DOUBLE / FLOAT / DX9 ) \n", a, b);
         OutputNote(buf);
         CpuProbe<double>(a, b);
         CpuProbe<float>(a, b);

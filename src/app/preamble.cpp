@@ -8,7 +8,7 @@
 #include "run_context.h"
 
 InputHeader ReadInputHeader() {
-    FILE* file = std::fopen(fileNameIn, "r");
+    FILE* file = OpenInputFile(fileNameIn);
     if (!file) Help();
     // Read wide, so that a number beyond the int range is refused rather
     // than taken modulo 2^32.

@@ -21,6 +21,9 @@ void CannotGenerate() { Error("Can't generate input.txt", true, 0); }
 }  // namespace
 
 void GenerateRandomInput(int height) {
+    // A size beyond the int range reads as INT_MAX; its width, height + 1,
+    // has no int value, and such a file would only fill the disk.
+    if (height >= INT_MAX) CannotGenerate();
     int width = height + 1;
     std::srand(GetTickCount());
     FILE* file = std::fopen(fileNameIn, "w");

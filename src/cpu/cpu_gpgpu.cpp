@@ -47,7 +47,7 @@ void CPUgpgpu<T>::LogInfo() {
 
 template <class T>
 void CPUgpgpu<T>::InputData(const char* fileName, bool fake) {
-    std::FILE* file = std::fopen(fileName, "r");
+    std::FILE* file = OpenInputFile(fileName);
     if (!file) Help();
     const int headerFields = std::fscanf(file, "%d %d\n", &width, &height);
     (void)headerFields;  // the main routine has checked the header already

@@ -1,5 +1,8 @@
 #include "dx9_helpers.h"
 
+#include <climits>
+#include <cmath>
+
 #include "report/report.h"
 
 std::string EscapeFormat(const char* text)
@@ -43,6 +46,16 @@ void RunPasses(ID3DXEffect* pEffect, IDirect3DDevice9* pDevice, const _CUVERTEX*
         pEffect->EndPass();
     }
     pEffect->End();
+}
+
+int TruncateToInt(double value)
+{
+    if (std::isnan(value)) return 0;
+    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+    // 2^31 is the first double above the range; everything below it
+    // truncates into the range.
+    if (value >= 2147483648.0) return INT_MAX;
+    return static_cast<int>(value);
 }
 
 void BuildTargetQuad(_CUVERTEX quad[4], int width, int height)

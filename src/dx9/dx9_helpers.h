@@ -20,6 +20,11 @@ ID3DXEffect* LoadEffectFile(IDirect3DDevice9* pDevice);
 void RunPasses(ID3DXEffect* pEffect, IDirect3DDevice9* pDevice, const _CUVERTEX* vertices,
                UINT primitiveCount);
 
+// `value` truncated toward zero for the integer result line; NaN gives 0 and
+// values beyond the int range give INT_MIN or INT_MAX, where a plain
+// conversion would be undefined.
+int TruncateToInt(double value);
+
 // The screen-aligned quad over a width x height target: pixel (x, y) gets
 // the centre of texel (x, y) of a width x height texture.
 void BuildTargetQuad(_CUVERTEX quad[4], int width, int height);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "dx9_gpgpu.h"
+#include "dx9_helpers.h"
 #include "report/report.h"
 #include "report/report_file.h"
 
@@ -30,7 +31,7 @@ IDirect3DTexture9* DX9gpgpu::CreateStagingTexture(int w, int h)
 
 void DX9gpgpu::InputData(const char* fileName, bool int_test, double a, double b)
 {
-    FILE* file = std::fopen(fileName, "r");
+    FILE* file = OpenInputFile(fileName);
     if (file == nullptr) Help();
 
     if (std::fscanf(file, "%d %d\n", &width, &height) != 2) {
@@ -166,7 +167,7 @@ void DX9gpgpu::OutputData(IDirect3DSurface9* src, int w, int h, bool first_int, 
         FILE* file = OpenForAppend(fileName);
         for (int column = 0; column < w; ++column) {
             std::fprintf(file, column + 1 < w ? "%d, " : "%d",
-                         static_cast<int>(static_cast<double>(lastRow[column])));
+                         TruncateToInt(lastRow[column]));
         }
         CloseAfterAppend(file);
     } else {

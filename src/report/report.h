@@ -1,6 +1,7 @@
 #pragma once
 // The report file and the two ways the program speaks to the user.
 #include <cstdint>
+#include <cstdio>
 
 // Appends `note` to the report file (fileNameOut); an empty note empties it.
 // A report file that cannot be opened or written ends the run through Error
@@ -21,6 +22,10 @@ void Error(const char* text, bool end, int code);
 [[noreturn]] void Help();
 // The usage text that Help shows (518 characters).
 extern const char usageText[];
+
+// Opens the input matrix file `fileName` for reading; null when it cannot
+// be opened or is no regular file (a folder of that name, for one).
+FILE* OpenInputFile(const char* fileName);
 
 // Empties the file `fileName` (opens it for writing and closes it).
 void EmptyReportFile(const char* fileName);

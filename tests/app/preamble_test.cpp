@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <string>
 
 #include "globals.h"
@@ -47,8 +48,12 @@ TEST_F(Preamble, InputHeaderIsCheckedBeforeUse) {
                 << c.text;
         }
     }
-    std::snprintf(fileNameIn, TEXT_BUFFER_SIZE, "%s", "no_such_input.txt");
-    EXPECT_EXIT(ReadInputHeader(), ::testing::ExitedWithCode(1), "^Help!: Usage");
+    // A missing file and a folder of that name are both not readable input.
+    std::filesystem::create_directory("folder_input.txt");
+    for (const char* name : {"no_such_input.txt", "folder_input.txt"}) {
+        std::snprintf(fileNameIn, TEXT_BUFFER_SIZE, "%s", name);
+        EXPECT_EXIT(ReadInputHeader(), ::testing::ExitedWithCode(1), "^Help!: Usage") << name;
+    }
 }
 
 TEST_F(Preamble, PrecisionComparisonNeedsFourCellsInTheLastRow) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -286,9 +287,12 @@ TEST(SizeGuardEndsTheRun, AllocatorWithoutMemory) {
     EXPECT_EXIT(loadWithLittleMemory(), ::testing::ExitedWithCode(255), "Not enough memory for the matrix");
 }
 
-TEST(CPUgpgpu, MissingInputFileShowsTheUsage) {
-    const std::string missing = TempPath("does_not_exist.txt");
-    EXPECT_EXIT(LoadOnly<float>(missing), ::testing::ExitedWithCode(1), "Help!");
+TEST(CPUgpgpu, UnreadableInputFileShowsTheUsage) {
+    const std::string folder = TempPath("folder_input.txt");
+    std::filesystem::create_directories(folder);
+    for (const std::string& path : {TempPath("does_not_exist.txt"), folder}) {
+        EXPECT_EXIT(LoadOnly<float>(path), ::testing::ExitedWithCode(1), "Help!") << path;
+    }
 }
 
 }  // namespace

@@ -53,9 +53,17 @@ std::vector<std::vector<T>> RunAllKernels(const std::vector<T>& m, int width, in
     return results;
 }
 
-TEST(Elimination, BaselineAndBestPathAreSupported) {
-    EXPECT_TRUE(EliminationPathSupported(EliminationPath::Baseline));
-    EXPECT_TRUE(EliminationPathSupported(BestEliminationPath()));
+// The dispatcher picks the widest unit the processor has, and a path the
+// processor lacks is refused instead of run.
+TEST(Elimination, BestPathIsTheWidestSupportedOne) {
+    EXPECT_EQ(BestEliminationPath(), SupportedPaths().back());
+    for (int p = 0; p < kEliminationPathCount; ++p) {
+        const auto path = static_cast<EliminationPath>(p);
+        if (EliminationPathSupported(path)) continue;
+        std::vector<float> m{3, 1, 2, 1, 2, 3};
+        EXPECT_FALSE(Blocked(m, 3, 2, path)) << EliminationPathName(path);
+        EXPECT_EQ(m, (std::vector<float>{3, 1, 2, 1, 2, 3}));
+    }
 }
 
 TEST(Elimination, WorkedExampleOneFloatLeavesNegativeResidue) {

@@ -112,7 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"too_few_values", "3 3\n1 2 3 4\n"},
         TextCase{"no_values", "3 2\n"},
         TextCase{"no_final_line_feed", "2 2\n1 2 3 4"},
-        TextCase{"nul_byte", "3 1\n1 \0 2 3\n"},
         TextCase{"ends_in_partial_number", "3 1\n1 2 3e"},
         TextCase{"eight_digits", "4 1\n12345678 99999999 16777217 -16777217\n"}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });

@@ -153,8 +153,9 @@ TEST_F(Dx9Test, ReloadRestoresTheInputForTheNextRender)
     }
 }
 
-// An effect without techniques fails Begin: the passes do not run, and the
-// matrix becomes the zeroed pong texture instead of anything undefined.
+// An effect without techniques fails Begin: the matrix becomes the zeroed
+// pong texture instead of anything undefined. (That no pass runs on a
+// failed Begin is shown in dx9_helpers_test.cpp.)
 TEST_F(Dx9Test, FailedBeginRunsNoPass)
 {
     WriteEffect("texture mytex;\ntexture mytexTemp;\nfloat4 COLOR1;\n");

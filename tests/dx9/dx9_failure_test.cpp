@@ -1,4 +1,5 @@
 // Failures that end the run: the message shown and the exit status.
+#include <filesystem>
 #include <regex>
 
 #include "dx9/dx9_gpgpu.h"
@@ -77,8 +78,11 @@ TEST_F(Dx9Test, FailuresEndTheRunWithTheirMessage)
     }
 }
 
-TEST_F(Dx9Test, MissingInputFileShowsTheUsage)
+TEST_F(Dx9Test, UnreadableInputFileShowsTheUsage)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(RunUpTo(Step::Input, hWnd), testing::ExitedWithCode(1), "Help!: Usage: kordane02");
+    // A folder of the input file's name opens on Linux but holds no matrix.
+    std::filesystem::create_directory(fileNameIn);
     EXPECT_EXIT(RunUpTo(Step::Input, hWnd), testing::ExitedWithCode(1), "Help!: Usage: kordane02");
 }

@@ -86,10 +86,6 @@ TEST_F(ReportWriters, DebugBlocksCountPerWriterAndDefaultFile) {
 
 TEST_F(ReportWriters, UnwritableReportEndsTheRun) {
     const double row[] = {1};
-    struct Case {
-        const char* name;
-        void (*write)();
-    };
     // A folder that is not there (cannot open) and a full device (cannot write).
     for (const char* target : {"missing_folder/report.txt", "/dev/full"}) {
         std::snprintf(fileNameOut, TEXT_BUFFER_SIZE, "%s", target);

@@ -83,14 +83,12 @@ std::vector<std::string> Header(int width, int height, int iterations)
             "iterations: " + std::to_string(iterations), "ipnut div: 1", ""};
 }
 
-}  // namespace
-
-// The GPU section comes first, and on a diagonally dominant random matrix
-// it agrees with the single-precision CPU section up to rounding.
-TEST_F(CliTest, Dx9AgreesWithCpuOnRandomMatrix)
+// A diagonally dominant height x (height + 1) input file, the same for the
+// same seed: elimination without pivoting stays well conditioned on it.
+std::string DominantMatrix(int height, unsigned seed)
 {
-    const int height = 48, width = height + 1;
-    std::mt19937 generator(5);
+    const int width = height + 1;
+    std::mt19937 generator(seed);
     std::uniform_int_distribution<int> draw(1, 1001);
     std::stringstream input;
     input << width << " " << height << "\n";
@@ -98,19 +96,48 @@ TEST_F(CliTest, Dx9AgreesWithCpuOnRandomMatrix)
         for (int c = 0; c < width; ++c) input << draw(generator) + (r == c ? 1001 * width : 0) << " ";
         input << "\n";
     }
-    WriteFile("input.txt", input.str());
-    const RunResult run = Run("CPU DX9");
-    ASSERT_EQ(run.exitCode, 0) << run.errors;
-    ASSERT_EQ(run.report.size(), 4u + 2 * 7);
-    EXPECT_EQ(run.report[4], "DX9:");
-    EXPECT_EQ(run.report[11], "CPU:");
-    const std::vector<double> gpu = Values(run.report[7]);
-    const std::vector<double> cpu = Values(run.report[14]);
+    return input.str();
+}
+
+// GPU and CPU result lines agree up to single-precision rounding.
+void ExpectGpuNearCpu(const std::string& gpuLine, const std::string& cpuLine)
+{
+    const std::vector<double> gpu = Values(gpuLine);
+    const std::vector<double> cpu = Values(cpuLine);
     ASSERT_EQ(gpu.size(), 4u);
     ASSERT_EQ(cpu.size(), 4u);
     // Diagonal cell of the last row: largest in magnitude.
     const double scale = std::fabs(cpu[2]);
     for (size_t i = 0; i < 4; ++i) EXPECT_NEAR(gpu[i], cpu[i], scale * 16 * 0x1p-24 + 0.00005) << i;
+}
+
+// The section titles of a report, in order.
+std::vector<std::string> Titles(const std::vector<std::string>& report)
+{
+    std::vector<std::string> titles;
+    for (const std::string& line : report) {
+        if (!line.empty() && line.back() == ':') titles.push_back(line);
+    }
+    return titles;
+}
+
+const std::vector<std::string> kDefaultTitles{"DX9:", "DX10:", "CPU:", "CPU (double prec):"};
+// The default run's report: header, DX9, DX10 notice, CPU, CPU double, PRECCOMP.
+constexpr size_t kDefaultReportLines = 4u + 7 + 4 + 7 + 7 + 2 + 6 * 5;
+
+}  // namespace
+
+// The GPU section comes first, and on a diagonally dominant random matrix
+// it agrees with the single-precision CPU section up to rounding.
+TEST_F(CliTest, Dx9AgreesWithCpuOnRandomMatrix)
+{
+    WriteFile("input.txt", DominantMatrix(48, 5));
+    const RunResult run = Run("CPU DX9");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.report.size(), 4u + 2 * 7);
+    EXPECT_EQ(run.report[4], "DX9:");
+    EXPECT_EQ(run.report[11], "CPU:");
+    ExpectGpuNearCpu(run.report[7], run.report[14]);
 }
 
 // The whole PRECCOMP block: adapter line, then six scales of header, double,
@@ -149,23 +176,27 @@ TEST_F(CliTest, PreccompBlock)
     }
 }
 
-// The default run on a generated matrix: the sections of style 167 in order,
-// the GPU result beside the CPU's.
+// The default run on a fixed diagonally dominant matrix: the sections of
+// style 167 in order, the GPU result beside the CPU's.
+TEST_F(CliTest, DefaultRunOnFixedMatrix)
+{
+    WriteFile("input_12.txt", DominantMatrix(12, 11));
+    const RunResult run = Run("12 FIXEDIN");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(Titles(run.report), kDefaultTitles);
+    ASSERT_EQ(run.report.size(), kDefaultReportLines);
+    EXPECT_EQ(std::vector<std::string>(run.report.begin(), run.report.begin() + 4), Header(13, 12, 1));
+    ExpectGpuNearCpu(run.report[7], run.report[18]);
+}
+
+// The default run on a generated matrix: its values are random and the
+// elimination does not pivot, so only the layout is checked.
 TEST_F(CliTest, DefaultRunOnGeneratedMatrix)
 {
     const RunResult run = Run("12");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    std::vector<std::string> titles;
-    for (const std::string& line : run.report) {
-        if (!line.empty() && line.back() == ':') titles.push_back(line);
-    }
-    EXPECT_EQ(titles, (std::vector<std::string>{"DX9:", "DX10:", "CPU:", "CPU (double prec):"}));
-    ASSERT_EQ(run.report.size(), 4u + 7 + 4 + 7 + 7 + 2 + 6 * 5);
-    const std::vector<double> gpu = Values(run.report[7]);
-    const std::vector<double> cpu = Values(run.report[18]);
-    ASSERT_EQ(gpu.size(), 4u);
-    ASSERT_EQ(cpu.size(), 4u);
-    // Generated values run up to 1001 and are not diagonally dominant, so
-    // only a loose agreement is due.
-    for (size_t i = 0; i < 4; ++i) EXPECT_NEAR(gpu[i], cpu[i], 1e-2 * (1 + std::fabs(cpu[i]))) << i;
+    EXPECT_EQ(Titles(run.report), kDefaultTitles);
+    ASSERT_EQ(run.report.size(), kDefaultReportLines);
+    EXPECT_EQ(std::vector<std::string>(run.report.begin(), run.report.begin() + 4), Header(13, 12, 1));
+    for (size_t line : {size_t{7}, size_t{18}, size_t{25}}) EXPECT_EQ(Values(run.report[line]).size(), 4u) << line;
 }
