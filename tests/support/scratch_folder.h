@@ -12,7 +12,7 @@ class ScratchFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         previous = std::filesystem::current_path();
-        char pattern[] = "/tmp/kd_app_XXXXXX";
+        char pattern[] = "/tmp/kd_test_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder = pattern;
         std::filesystem::current_path(folder);
